@@ -1,0 +1,2 @@
+list(APPEND PW_CORE_SOURCES
+  script/ini_reader.cpp)

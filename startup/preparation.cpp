@@ -1,0 +1,144 @@
+#include "startup/preparation.h"
+
+#include <cmath>
+
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "script/ini_reader.h"
+#include "startup/exits.h"
+#include "startup/package_files.h"
+#include "startup/state.h"
+#include "startup/trailer.h"
+
+static const char kMsgCannotRead[] =
+    "Could not read the data contained inside. Please restart you PC and run this installer again.";
+static const char kMsgIncomplete[] =
+    "This installer is incomplete! If you downloaded it from the Internet try to transfer it again.";
+static const char kMsgCorrupted[] = "This installer is corrupted. Please obtain another copy of it.";
+static const char kMsgNoSpace[] =
+    "You do not have enough free space on your drive. Please free some space and run this installer again.";
+static const char kMsgNoTempFile[] = "Could not create the temporary file at location: \r\n";
+static const char kMsgNoWorkingFolder[] =
+    "Could not create a working folder in the temporary directory. Please free some space or check the "
+    "permissions of this folder and run this installer again:\r\n";
+
+int preparation_progress(float percent) {
+    progress_set(control_get(g_startup.please_wait, 1003), (int)std::lround(percent));
+    return g_startup.prepare_continue != 1;
+}
+
+void language_list_build(const std::string& folder) {
+    for (const FolderEntry& e : folder_list(folder, "*.ini")) {
+        if (e.is_folder) continue;
+        std::string path = folder + e.name;
+        std::string bytes;
+        if (!file_read_all(path, &bytes)) continue;
+        IniFile ini;
+        ini_parse(bytes.data(), bytes.size(), &ini);
+        LanguageEntry entry;
+        entry.name = ini_read(ini, "KSW Localization File", "Language", "");
+        entry.author = ini_read(ini, "KSW Localization File", "Author", "");
+        entry.path = path;
+        if (language_name_usable(entry.name)) g_startup.languages.push_back(entry);
+    }
+}
+
+// A copy that failed half-way must never pass for a complete archive.
+static void copy_failed(int result, PlatformFile installer, PlatformFile copy) {
+    file_close(installer);
+    file_close(copy);
+    fail_with_cleanup(result == kCopyWriteFailed ? kMsgNoSpace : kMsgCannotRead);
+}
+
+unsigned long __stdcall preparation_thread(void*) {
+    PlatformFile installer = file_open_read(module_path());
+    if (!installer) fail_with_cleanup(kMsgCannotRead);
+
+    int64_t length = file_size(installer);
+    unsigned char trailer[kTrailerSize];
+    if (length < kTrailerSize || !file_seek(installer, length - kTrailerSize) ||
+        file_read(installer, trailer, kTrailerSize) != kTrailerSize || !trailer_magic_ok(trailer + 8)) {
+        file_close(installer);
+        fail_with_plain_exit(kMsgIncomplete);
+    }
+    PackageTrailer t = trailer_parse(trailer);
+    if (t.setup_size == 0 || t.payload_size == 0) {
+        file_close(installer);
+        fail_with_plain_exit(kMsgCorrupted);
+    }
+
+    std::string temp = temp_directory();
+    int64_t needed = (int64_t)t.setup_size + (int64_t)t.payload_size;
+    if (drive_space(temp.substr(0, 3), "f") < needed) {
+        file_close(installer);
+        fail_with_plain_exit(kMsgNoSpace);
+    }
+
+    std::string folder = working_folder_create();
+    if (folder.empty()) {
+        file_close(installer);
+        fail_with_plain_exit((std::string(kMsgNoWorkingFolder) + temp).c_str());
+    }
+    g_startup.working_folder = folder;
+
+    std::string setup_copy_path = temp_archive_name(folder);
+    std::string payload_copy_path = temp_archive_name(folder);
+    // Both names are drawn before either file exists: make sure they differ.
+    while (payload_copy_path == setup_copy_path) payload_copy_path = temp_archive_name(folder);
+
+    PlatformFile setup_copy = file_create(setup_copy_path);
+    if (!setup_copy) {
+        file_close(installer);
+        fail_with_cleanup((std::string(kMsgNoTempFile) + setup_copy_path).c_str());
+    }
+    int64_t setup_offset = trailer_setup_offset(length, t);
+    if (setup_offset <= 0) {
+        file_close(setup_copy);
+        file_close(installer);
+        fail_with_cleanup(kMsgCorrupted);
+    }
+    int r = archive_copy(installer, setup_copy, (int32_t)setup_offset, (int32_t)t.setup_size, preparation_progress);
+    if (r == kCopyCancelled) {
+        file_close(setup_copy);
+        file_close(installer);
+        return 0;
+    }
+    if (r != kCopyDone) copy_failed(r, installer, setup_copy);
+    file_close(setup_copy);
+
+    PlatformFile payload_copy = file_create(payload_copy_path);
+    if (!payload_copy) {
+        file_close(installer);
+        fail_with_cleanup((std::string(kMsgNoTempFile) + payload_copy_path).c_str());
+    }
+    int64_t payload_offset = trailer_payload_offset(length, t);
+    if (payload_offset <= 0) {
+        file_close(payload_copy);
+        file_close(installer);
+        fail_with_cleanup(kMsgCorrupted);
+    }
+    r = archive_copy(installer, payload_copy, (int32_t)payload_offset, (int32_t)t.payload_size, preparation_progress);
+    if (r == kCopyCancelled) {
+        file_close(payload_copy);
+        file_close(installer);
+        return 0;
+    }
+    if (r != kCopyDone) copy_failed(r, installer, payload_copy);
+    file_close(payload_copy);
+    file_close(installer);
+
+    std::string info = folder + "Information\\";
+    archive_extract(setup_copy_path, "*.*", info, true);
+    file_delete(setup_copy_path);
+
+    language_list_build(info + "Languages\\");
+
+    g_startup.script_path = info + "Config\\Script.ini";
+    g_startup.wiz_bitmap_path = info + "Resources\\WizBitmap.bmp";
+    g_startup.head_bitmap_path = info + "Resources\\HeadBitmap.bmp";
+    g_startup.readme_path = info + "Resources\\ReadMe.txt";
+    g_startup.license_path = info + "Resources\\License.txt";
+    g_startup.statistics_path = info + "Config\\Statistics.ini";
+    g_startup.payload_copy_path = payload_copy_path;
+    return 1;
+}
