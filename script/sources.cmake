@@ -1,2 +1,3 @@
 list(APPEND PW_CORE_SOURCES
-  script/ini_reader.cpp)
+  script/ini_reader.cpp
+  script/numbers.cpp)

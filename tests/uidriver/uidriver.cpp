@@ -250,8 +250,13 @@ static bool run(const std::vector<const char*>& a) {
         DWORD_PTR n = 0;
         SendMessageTimeoutA(h, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &n);
         for (int i = 0; i < (int)n; ++i) {
-            char buf[1024] = "";
-            SendMessageTimeoutA(h, CB_GETLBTEXT, i, (LPARAM)buf, SMTO_ABORTIFHUNG, 5000, nullptr);
+            // The wide form crosses process boundaries intact under Wine;
+            // the ANSI form arrives cut to one character.
+            WCHAR wbuf[1024] = L"";
+            char buf[2048] = "";
+            LRESULT len = SendMessageW(h, CB_GETLBTEXTLEN, i, 0);
+            if (len >= 0 && len < 1024) SendMessageW(h, CB_GETLBTEXT, i, (LPARAM)wbuf);
+            WideCharToMultiByte(CP_ACP, 0, wbuf, -1, buf, sizeof buf, nullptr, nullptr);
             printf("%s\n", buf);
         }
         return true;
