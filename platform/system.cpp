@@ -25,6 +25,12 @@ OsVersionInfo os_version_query() {
     return v;
 }
 
+int os_version_code() {
+    static int code = -1;
+    if (code < 0) code = version_code_from(os_version_query());
+    return code;
+}
+
 bool admin_test() {
     SC_HANDLE h = OpenSCManagerA(nullptr, nullptr, 0xF000F);
     if (!h) return false;

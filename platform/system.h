@@ -7,6 +7,9 @@
 // GetVersionExA, and the extended structure for the product type.
 OsVersionInfo os_version_query();
 
+// The operating-system version code of this process, computed once.
+int os_version_code();
+
 // OpenSCManagerA with 0xF000F: true when it gives a handle (closed at once).
 bool admin_test();
 

@@ -6,9 +6,11 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 "$ROOT/scripts/setup-deps.sh"
 JOBS=$(nproc)
-cmake -S "$ROOT" -B "$ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$ROOT/build/native" -j "$JOBS"
-cmake -S "$ROOT" -B "$ROOT/build/win" -DCMAKE_BUILD_TYPE=MinSizeRel \
+# PW_BUILD_ROOT lets several checkouts or sessions keep trees of their own.
+B=${PW_BUILD_ROOT:-$ROOT/build}
+cmake -S "$ROOT" -B "$B/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$B/native" -j "$JOBS"
+cmake -S "$ROOT" -B "$B/win" -DCMAKE_BUILD_TYPE=MinSizeRel \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-      -DPW_NATIVE_BUILD="$ROOT/build/native" >/dev/null
-cmake --build "$ROOT/build/win" -j "$JOBS"
+      -DPW_NATIVE_BUILD="$B/native" >/dev/null
+cmake --build "$B/win" -j "$JOBS"

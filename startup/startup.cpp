@@ -57,7 +57,7 @@ void startup_run() {
     dll_search_system_only();
     random_seed(random_seed_source());
 
-    g_startup.os_code = version_code_from(os_version_query());
+    g_startup.os_code = os_version_code();
     if (g_startup.os_code >= kOsWin2000) {
         if (!admin_test()) {
             message_box("Error", "You need to run this setup program under an Administrator account!", kBoxError);
