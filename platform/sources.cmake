@@ -1,4 +1,5 @@
-list(APPEND PW_PLATFORM_SOURCES
-  platform/files.cpp
-  platform/system.cpp
-  platform/ui.cpp)
+# Every .cpp of platform/ belongs to the Win32 layer, except the runtime
+# stubs that each executable links directly.
+file(GLOB _pw_platform CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/platform/*.cpp)
+list(REMOVE_ITEM _pw_platform platform/lean_runtime.cpp)
+list(APPEND PW_PLATFORM_SOURCES ${_pw_platform})
