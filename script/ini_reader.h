@@ -11,7 +11,10 @@
 //
 // Choices where the format is open: a line without "=" is a key with the
 // empty value; a key written twice in one section keeps both lines (they
-// are enumerated in order), and a lookup finds the first.
+// are enumerated in order), and a lookup finds the first; a section header
+// written again continues the earlier section of that name, so its keys
+// are neither lost nor hidden; key lines before any header belong to a
+// section with the empty name.
 #pragma once
 #include <string>
 #include <vector>
@@ -27,8 +30,8 @@ struct IniSection {
 };
 
 struct IniFile {
-    std::vector<IniSection> sections;  // in file order; key lines before
-                                       // any header belong to no section
+    std::vector<IniSection> sections;  // in order of first appearance,
+                                       // each name once
 };
 
 void ini_parse(const char* data, size_t size, IniFile* out);
