@@ -6,7 +6,7 @@ set(PW_NATIVE_BUILD "" CACHE PATH "native build tree (for the pack tool used by 
 set(PW_WIN_FLAGS -Os -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables)
 add_compile_options(${PW_WIN_FLAGS} -Wall)
 add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600 NOMINMAX)
-set(PW_PRODUCT_CXX_FLAGS -fno-exceptions -fno-rtti)
+set(PW_PRODUCT_CXX_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 
 # minizip's unzip part, compiled from the fetched zlib source package.
@@ -59,6 +59,9 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(t gtest gtest_main)
+  target_compile_options(${t} PUBLIC -include ${CMAKE_SOURCE_DIR}/tests/support/win32_thread_shim.h)
+endforeach()
 
 add_subdirectory(tests/uidriver)
 add_subdirectory(tests/wine)

@@ -17,3 +17,21 @@ void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 void __throw_invalid_argument(const char*) { std::abort(); }
 void __throw_bad_function_call() { std::abort(); }
 }  // namespace std
+
+// Allocation without the exception machinery: the library's operator new
+// would throw std::bad_alloc and so link the unwinder. Running out of
+// memory ends the process.
+#include <new>
+
+void* operator new(std::size_t n) {
+    void* p = std::malloc(n ? n : 1);
+    if (!p) std::abort();
+    return p;
+}
+void* operator new[](std::size_t n) { return operator new(n); }
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return std::malloc(n ? n : 1); }
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return std::malloc(n ? n : 1); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
