@@ -1,10 +1,12 @@
 #include "startup/archive_names.h"
 
+#include <cstring>
+
 static char lower_ascii(char c) {
     return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
 }
 
-bool wildcard_match(const char* pattern, const char* text) {
+static bool plain_match(const char* pattern, const char* text) {
     // Iterative matcher with one backtrack point: linear in practice and
     // free of recursion depth on hostile patterns.
     const char* star = nullptr;
@@ -25,6 +27,16 @@ bool wildcard_match(const char* pattern, const char* text) {
     }
     while (*pattern == '*') ++pattern;
     return *pattern == 0;
+}
+
+bool wildcard_match(const char* pattern, const char* text) {
+    if (plain_match(pattern, text)) return true;
+    // As in Windows listings, a final ".*" also takes names without a dot,
+    // so "*.*" matches every name.
+    size_t n = std::strlen(pattern);
+    if (n >= 2 && pattern[n - 2] == '.' && pattern[n - 1] == '*' && !std::strchr(text, '.'))
+        return plain_match(std::string(pattern, n - 2).c_str(), text);
+    return false;
 }
 
 std::string name_file_part(const std::string& name) {

@@ -3,7 +3,8 @@
 #pragma once
 #include <string>
 
-// Case-insensitive match with "*" (any run) and "?" (one character).
+// Case-insensitive match with "*" (any run) and "?" (one character); a
+// final ".*" also matches names without a dot.
 bool wildcard_match(const char* pattern, const char* text);
 
 // Text after the last "\" (the whole name when there is none).

@@ -85,3 +85,9 @@ TEST(EntryNames, NamesThatClimbOutAreRefused) {
     // After the ":\" rule a second drive still leaves a colon.
     EXPECT_FALSE(name_stays_inside(name_drop_drive("C:\\D:\\x")));
 }
+
+TEST(Wildcard, FinalDotStarTakesNamesWithoutDot) {
+    EXPECT_TRUE(wildcard_match("read*.*", "README"));
+    EXPECT_FALSE(wildcard_match("x*.*", "README"));
+    EXPECT_FALSE(wildcard_match("*.ini", "INI"));
+}
