@@ -1,0 +1,28 @@
+// Services through the service control manager. On Windows 95, 98 and ME
+// (no services) every operation returns 0 at once and touches nothing.
+#pragma once
+#include <string>
+
+enum {
+    kServiceNoManager = -1,
+    kServiceNotCreated = -2,
+    kServiceNoStatus = -3,  // also: not opened, or did not stop in time
+    kServiceNotDone = -4,   // DeleteService or StartServiceA failed
+};
+
+// How long remove_service waits for a service to report it stopped.
+enum { kServiceStopWaitMs = 5000 };
+
+// Asks the service to start; does not wait for it to run. Nonzero when
+// the request was accepted.
+int start_service(int os_code, const std::string& name);
+// Sends the stop request; does not wait for it to stop.
+int stop_service(int os_code, const std::string& name);
+// Waits (at most kServiceStopWaitMs) until the service reports it
+// stopped, then deletes it. 1 removed, or a negative code.
+int remove_service(int os_code, const std::string& name);
+// Creates the service (start type 0..4 passed unchanged), starts it at
+// once for types 2 and 3, and writes the "Description" value when the
+// description is not empty. 1 installed, or a negative code.
+int install_service(int os_code, const std::string& name, const std::string& display_name,
+                    const std::string& executable, const std::string& description, int start_type);
