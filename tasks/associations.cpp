@@ -11,8 +11,8 @@ static void write_default(uint32_t root, const std::string& key, const std::stri
     create_key_and_set_value(root, key, "", data, kRegSz);
 }
 
-int associate(int os_code, const std::string& extension, const std::string& description,
-              const std::string& executable, const std::string& icon_text) {
+int associate(const std::string& extension, const std::string& description,
+              const std::string& executable, const std::string& icon_text, int os_code) {
     std::string program = file_name_part(executable);
     std::string command = "\"" + executable + "\" \"%1\"";
     if (associate_uses_classes_root(os_code)) {
@@ -35,7 +35,7 @@ int associate(int os_code, const std::string& extension, const std::string& desc
     return 1;
 }
 
-int disassociate(int os_code, const std::string& extension, const std::string& program) {
+int disassociate(const std::string& extension, const std::string& program, int os_code) {
     // An empty program name would turn "Applications\" + name or
     // "Software\Classes\" + name into the whole parent tree: those keys
     // are then left alone.

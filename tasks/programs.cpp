@@ -27,7 +27,7 @@ static std::string special_folder(int csidl) {
     return trim_blanks(path);
 }
 
-int register_module(int os_code, const std::string& module, int mode) {
+int register_module(const std::string& module, int mode, int os_code) {
     enum { kDesktopFolder = 0x10, kSystemFolder = 0x25 };
     char comspec[260];
     if (!environment_get("comspec", comspec, sizeof comspec)) comspec[0] = 0;

@@ -3,6 +3,11 @@
 #pragma once
 #include <string>
 
+#include "platform/system.h"
+
+// os_code: the operating-system version code the operation branches on;
+// this system's own unless a caller passes another.
+
 // Starts the program with the shell's default action, its folder (with
 // "\") as working folder; hidden 1 gives SW_HIDE, anything else SW_SHOW.
 // With wait 1 the calling thread blocks until the program ends. Nonzero
@@ -12,7 +17,7 @@ int run_program(const std::string& program, const std::string& arguments, int hi
 // Runs "regsvr32.exe" /s (mode 1) or /u /s (mode 0) on the module and
 // waits for it to end. Nonzero when the tool could be started; its exit
 // code is not read.
-int register_module(int os_code, const std::string& module, int mode);
+int register_module(const std::string& module, int mode, int os_code = os_version_code());
 
 // Ends every process whose listed executable, or its file-name part,
 // equals the name (case-insensitive, blanks trimmed). 1 when the last

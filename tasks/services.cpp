@@ -14,7 +14,7 @@ static void release(ServiceHandle service, ServiceHandle manager) {
     service_close(manager);
 }
 
-int start_service(int os_code, const std::string& name) {
+int start_service(const std::string& name, int os_code) {
     if (os_is_9x_family(os_code)) return 0;
     ServiceHandle manager = service_manager_open();
     if (!manager) return 0;
@@ -24,7 +24,7 @@ int start_service(int os_code, const std::string& name) {
     return result;
 }
 
-int stop_service(int os_code, const std::string& name) {
+int stop_service(const std::string& name, int os_code) {
     if (os_is_9x_family(os_code)) return 0;
     ServiceHandle manager = service_manager_open();
     if (!manager) return 0;
@@ -34,7 +34,7 @@ int stop_service(int os_code, const std::string& name) {
     return result;
 }
 
-int remove_service(int os_code, const std::string& name) {
+int remove_service(const std::string& name, int os_code) {
     if (os_is_9x_family(os_code)) return 0;
     ServiceHandle manager = service_manager_open();
     if (!manager) return kServiceNoManager;
@@ -64,8 +64,8 @@ int remove_service(int os_code, const std::string& name) {
     return result;
 }
 
-int install_service(int os_code, const std::string& name, const std::string& display_name,
-                    const std::string& executable, const std::string& description, int start_type) {
+int install_service(const std::string& name, const std::string& display_name,
+                    const std::string& executable, const std::string& description, int start_type, int os_code) {
     if (os_is_9x_family(os_code)) return 0;
     ServiceHandle manager = service_manager_open();
     if (!manager) return kServiceNoManager;

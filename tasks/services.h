@@ -3,6 +3,11 @@
 #pragma once
 #include <string>
 
+#include "platform/system.h"
+
+// os_code: the operating-system version code the operation branches on;
+// this system's own unless a caller passes another.
+
 enum {
     kServiceNoManager = -1,
     kServiceNotCreated = -2,
@@ -15,14 +20,15 @@ enum { kServiceStopWaitMs = 5000 };
 
 // Asks the service to start; does not wait for it to run. Nonzero when
 // the request was accepted.
-int start_service(int os_code, const std::string& name);
+int start_service(const std::string& name, int os_code = os_version_code());
 // Sends the stop request; does not wait for it to stop.
-int stop_service(int os_code, const std::string& name);
+int stop_service(const std::string& name, int os_code = os_version_code());
 // Waits (at most kServiceStopWaitMs) until the service reports it
 // stopped, then deletes it. 1 removed, or a negative code.
-int remove_service(int os_code, const std::string& name);
+int remove_service(const std::string& name, int os_code = os_version_code());
 // Creates the service (start type 0..4 passed unchanged), starts it at
 // once for types 2 and 3, and writes the "Description" value when the
 // description is not empty. 1 installed, or a negative code.
-int install_service(int os_code, const std::string& name, const std::string& display_name,
-                    const std::string& executable, const std::string& description, int start_type);
+int install_service(const std::string& name, const std::string& display_name,
+                    const std::string& executable, const std::string& description, int start_type,
+                    int os_code = os_version_code());

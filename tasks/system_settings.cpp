@@ -12,7 +12,7 @@
 
 static const char kEnvironmentKey[] = "System\\CurrentControlSet\\Control\\Session Manager\\Environment\\";
 
-int install_font(int os_code, const std::string& font_file, const std::string& font_name) {
+int install_font(const std::string& font_file, const std::string& font_name, int os_code) {
     if (!font_resource_add(font_file)) return 0;
     char windir[260];
     if (!environment_get("windir", windir, sizeof windir)) windir[0] = 0;
@@ -59,7 +59,7 @@ static bool autoexec_store(PlatformFile f, const std::string& text) {
     return ok;
 }
 
-int set_environment_variable(int os_code, const std::string& name, const std::string& value, bool* was_new) {
+int set_environment_variable(const std::string& name, const std::string& value, bool* was_new, int os_code) {
     if (was_new) *was_new = false;
     if (name.empty()) return 0;
     switch (environment_store(os_code)) {
@@ -86,7 +86,7 @@ int set_environment_variable(int os_code, const std::string& name, const std::st
     }
 }
 
-int delete_environment_variable(int os_code, const std::string& name) {
+int delete_environment_variable(const std::string& name, int os_code) {
     if (name.empty()) return 0;
     switch (environment_store(os_code)) {
     case kEnvAutoexec: {
