@@ -16,6 +16,7 @@ protected:
     void TearDown() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str());
         EXPECT_FALSE(key_exists(HKEY_CURRENT_USER, base));
+        test_root_release();
     }
 };
 

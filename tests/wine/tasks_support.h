@@ -63,6 +63,11 @@ inline std::string text_value(HKEY root, const std::string& path, const char* na
     return data;
 }
 
+// Removes the tests' common parent key once no test keeps anything in it.
+inline void test_root_release() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\PackwrightTest");
+}
+
 inline std::string file_text(const std::string& path) {
     std::string s;
     if (!file_read_all(path, &s)) return "<missing>";
