@@ -205,7 +205,9 @@ static LRESULT CALLBACK link_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 PlatformWindow control_web_link(PlatformWindow parent, int id, const char* text, int x, int y, int w, int h) {
-    HWND c = make_child(parent, 0, "STATIC", SS_NOTIFY | SS_LEFT, id, text, x, y, w, h);
+    // Clipped by the buttons beside it: its width is measured in the screen
+    // font, which can be wider than the link font.
+    HWND c = make_child(parent, 0, "STATIC", SS_NOTIFY | SS_LEFT | WS_CLIPSIBLINGS, id, text, x, y, w, h);
     if (!c) return nullptr;
     static HFONT underlined = nullptr;
     if (!underlined) {

@@ -20,6 +20,11 @@
 //   nomsgbox TITLE              fail if a message box with the title shows
 //   shot TITLE FILE.bmp         save the window as a 24-bit BMP
 //   list TITLE                  print every descendant: id class text
+//   items TITLE ID              print the items of a list box or combo box,
+//                               or of a tree as "checked<TAB>text"
+//   pick TITLE ID N             select item N of a list box or combo box
+//                               and notify its parent
+//   tick TITLE ID N 0|1         set the check box of tree item N
 //   sleepms N                   pause (for pacing only, never as a wait)
 // Exit code 0 when every command succeeded, 1 at the first failure.
 #include <windows.h>
@@ -172,6 +177,86 @@ static int press_id(const char* button) {
     return 0;
 }
 
+// Tree items live in the other process: their structures and texts are
+// read and written through memory allocated there.
+struct Remote {
+    HANDLE process;
+    char* base;
+};
+
+static bool remote_open(HWND h, Remote* r, size_t size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    r->process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!r->process) return false;
+    r->base = (char*)VirtualAllocEx(r->process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    return r->base != nullptr;
+}
+
+static void remote_close(Remote* r) {
+    if (r->base) VirtualFreeEx(r->process, r->base, 0, MEM_RELEASE);
+    if (r->process) CloseHandle(r->process);
+}
+
+static HTREEITEM tree_item(HWND tree, int n) {
+    DWORD_PTR item = 0;
+    SendMessageTimeoutA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0, SMTO_ABORTIFHUNG, 5000, &item);
+    while (item && n-- > 0)
+        SendMessageTimeoutA(tree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)item, SMTO_ABORTIFHUNG, 5000, &item);
+    return (HTREEITEM)item;
+}
+
+static void tree_print(HWND tree) {
+    Remote r = {};
+    if (!remote_open(tree, &r, 4096)) {
+        remote_close(&r);
+        return;
+    }
+    for (int n = 0;; ++n) {
+        HTREEITEM item = tree_item(tree, n);
+        if (!item) break;
+        TVITEMA t = {};
+        t.mask = TVIF_TEXT | TVIF_STATE;
+        t.hItem = item;
+        t.stateMask = TVIS_STATEIMAGEMASK;
+        t.pszText = r.base + 1024;
+        t.cchTextMax = 2048;
+        WriteProcessMemory(r.process, r.base, &t, sizeof t, nullptr);
+        SendMessageTimeoutA(tree, TVM_GETITEMA, 0, (LPARAM)r.base, SMTO_ABORTIFHUNG, 5000, nullptr);
+        char text[2048] = "";
+        ReadProcessMemory(r.process, r.base, &t, sizeof t, nullptr);
+        ReadProcessMemory(r.process, r.base + 1024, text, sizeof text - 1, nullptr);
+        printf("%d\t%s\n", ((t.state & TVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0, text);
+    }
+    remote_close(&r);
+}
+
+static bool tree_tick(HWND tree, int n, bool ticked) {
+    HTREEITEM item = tree_item(tree, n);
+    if (!item) return false;
+    Remote r = {};
+    bool ok = remote_open(tree, &r, 1024);
+    if (ok) {
+        TVITEMA t = {};
+        t.mask = TVIF_STATE;
+        t.hItem = item;
+        t.stateMask = TVIS_STATEIMAGEMASK;
+        t.state = INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1);
+        WriteProcessMemory(r.process, r.base, &t, sizeof t, nullptr);
+        DWORD_PTR res = 0;
+        SendMessageTimeoutA(tree, TVM_SETITEMA, 0, (LPARAM)r.base, SMTO_ABORTIFHUNG, 5000, &res);
+        ok = res != 0;
+    }
+    remote_close(&r);
+    return ok;
+}
+
+static bool class_is(HWND h, const char* name) {
+    char c[64];
+    GetClassNameA(h, c, sizeof c);
+    return !_stricmp(c, name);
+}
+
 static bool run(const std::vector<const char*>& a) {
     if (a.empty()) return fail("empty command");
     std::string cmd = a[0];
@@ -215,6 +300,7 @@ static bool run(const std::vector<const char*>& a) {
         SendMessageTimeoutA(h, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &checked);
         if (!_stricmp(c, PROGRESS_CLASSA)) SendMessageTimeoutA(h, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &pos);
         if (!_stricmp(c, "ComboBox")) SendMessageTimeoutA(h, CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
+        if (!_stricmp(c, "ListBox")) SendMessageTimeoutA(h, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
         printf("enabled=%d visible=%d checked=%d pos=%d sel=%d\n", IsWindowEnabled(h) ? 1 : 0,
                IsWindowVisible(h) ? 1 : 0, (int)checked, (int)pos, (int)sel);
         return true;
@@ -285,6 +371,42 @@ static bool run(const std::vector<const char*>& a) {
         if (!top) return fail("no window titled \"%s\"", arg(1));
         EnumChildWindows(top, list_proc, 0);
         return true;
+    }
+    if (cmd == "items") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        if (class_is(h, WC_TREEVIEWA)) {
+            tree_print(h);
+            return true;
+        }
+        bool list = class_is(h, "ListBox");
+        DWORD_PTR n = 0;
+        SendMessageTimeoutA(h, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &n);
+        for (int i = 0; i < (int)n; ++i) {
+            WCHAR wbuf[1024] = L"";
+            char buf[2048] = "";
+            LRESULT len = SendMessageW(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0);
+            if (len >= 0 && len < 1024) SendMessageW(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, (LPARAM)wbuf);
+            WideCharToMultiByte(CP_ACP, 0, wbuf, -1, buf, sizeof buf, nullptr, nullptr);
+            printf("%s\n", buf);
+        }
+        return true;
+    }
+    if (cmd == "pick") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        bool list = class_is(h, "ListBox");
+        DWORD_PTR res = 0;
+        SendMessageTimeoutA(h, list ? LB_SETCURSEL : CB_SETCURSEL, atoi(arg(3)), 0, SMTO_ABORTIFHUNG, 5000, &res);
+        if ((int)res == -1) return fail("no item %s", arg(3));
+        PostMessageA(GetParent(h), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(h), list ? LBN_SELCHANGE : CBN_SELCHANGE), (LPARAM)h);
+        return true;
+    }
+    if (cmd == "tick") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        return tree_tick(h, atoi(arg(3)), atoi(arg(4)) != 0) ? true : fail("cannot set tree item %s", arg(3));
     }
     if (cmd == "sleepms") {
         Sleep(atoi(arg(1)));

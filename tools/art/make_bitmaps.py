@@ -28,12 +28,13 @@ def side(x, y):
     return min(127, y * 128 // 310)
 
 def head(x, y):
-    if x > 430 and (x - 460) ** 2 + (y - 28) ** 2 < 18 ** 2:
+    # the header element is 500 x 60; the window shows its first 491 columns
+    if x > 420 and (x - 450) ** 2 + (y - 30) ** 2 < 18 ** 2:
         return 201
-    return 200 if x < 380 else min(127, (x - 380) * 128 // 111)
+    return 200 if x < 370 else min(127, (x - 370) * 128 // 121)
 
 out = sys.argv[1]
 with open(os.path.join(out, 'WizBitmap.bmp'), 'wb') as f:
     f.write(bmp8(155, 310, side, palette))
 with open(os.path.join(out, 'HeadBitmap.bmp'), 'wb') as f:
-    f.write(bmp8(491, 57, head, palette))
+    f.write(bmp8(500, 60, head, palette))

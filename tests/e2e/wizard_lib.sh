@@ -1,0 +1,80 @@
+# Helpers of the wizard's end-to-end tests, on top of lib.sh.
+. "$PW_SOURCE/tests/e2e/lib.sh"
+
+# The caption of the sample's wizard window.
+SAMPLE_TITLE="Packwright Sample v.1.2 Setup"
+
+# start_wizard EXE [VERSION]: like start_installer, but the installer goes
+# on into the wizard instead of recording the hand-over.
+start_wizard() {
+    local exe="$1" version="${2:-winxp}"
+    local run="$WORK/$(basename "$exe" .exe)-$version.exe"
+    cp "$exe" "$run"
+    pw_wine_version "$(basename "$run")" "$version"
+    env -u PACKWRIGHT_HANDOVER_FILE wine "$run" >/dev/null 2>&1 &
+    PW_PID=$!
+    PW_PIDS+=("$PW_PID")
+}
+
+# choose_language LANGUAGE: answers the language dialog.
+choose_language() {
+    ui wait "Language selection" 60 >/dev/null || { fail "no language dialog"; return 1; }
+    ui select "Language selection" 2003 "$1" -- click "Language selection" 2002 >/dev/null || fail "choose $1"
+}
+
+# setup_with DIR KEY=VALUE...: a copy of the sample setup whose install
+# script has the given keys set (replaced where present, else added to
+# the section named as SECTION.KEY=VALUE).
+setup_with() {
+    local dir="$1"
+    shift
+    copy_sample_setup "$dir"
+    python3 - "$dir/Config/Script.ini" "$@" <<'PY'
+import sys
+path = sys.argv[1]
+data = open(path, 'rb').read().decode('cp1252')
+lines = data.split('\r\n')
+for spec in sys.argv[2:]:
+    key, value = spec.split('=', 1)
+    section, key = key.split('.', 1)
+    out, cur, done, sec_end = [], None, False, None
+    for i, line in enumerate(lines):
+        s = line.strip()
+        if s.startswith('['):
+            cur = s[1:s.index(']')]
+        elif cur and cur.lower() == section.lower() and '=' in s and s.split('=', 1)[0].strip().lower() == key.lower():
+            if value != '<delete>':
+                out.append(key + '=' + value)
+            done = True
+            continue
+        out.append(line)
+    if not done and value != '<delete>':
+        idx = next((i for i, l in enumerate(out) if l.strip().lower() == '[' + section.lower() + ']'), None)
+        if idx is None:
+            out += ['[' + section + ']', key + '=' + value]
+        else:
+            out.insert(idx + 1, key + '=' + value)
+    lines = out
+open(path, 'wb').write('\r\n'.join(lines).encode('cp1252'))
+PY
+}
+
+# page_shown TITLE: the number of the page whose container is visible.
+page_shown() {
+    local p id
+    for p in 0 1 2 3 4 5 6; do
+        id=$((p == 0 ? 10 : p * 50))
+        case "$(ui state "$1" $id)" in *visible=1*) echo "$p"; return ;; esac
+    done
+    echo none
+}
+
+# expect_page TITLE PAGE WHAT
+expect_page() { expect_eq "$(page_shown "$1")" "$2" "$3"; }
+
+# cancel_wizard TITLE: Cancel, confirmed with Yes; the installer ends.
+cancel_wizard() {
+    ui click "$1" 0 >/dev/null
+    ui msgbox "Please confirm" yes 30 >/dev/null || fail "no cancel confirmation"
+    wait_exit
+}
