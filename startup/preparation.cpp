@@ -1,8 +1,10 @@
 #include "startup/preparation.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/files.h"
+#include "platform/system.h"
 #include "platform/ui.h"
 #include "script/ini_reader.h"
 #include "startup/exits.h"
@@ -22,8 +24,13 @@ static const char kMsgNoWorkingFolder[] =
     "Could not create a working folder in the temporary directory. Please free some space or check the "
     "permissions of this folder and run this installer again:\r\n";
 
+// Test seam: PACKWRIGHT_TEST_BLOCK_DELAY_MS slows every copied block so
+// that end-to-end tests can press Cancel while the copy is still running.
+static unsigned g_test_block_delay_ms = 0;
+
 int preparation_progress(float percent) {
     progress_set(control_get(g_startup.please_wait, 1003), (int)std::lround(percent));
+    if (g_test_block_delay_ms) sleep_ms(g_test_block_delay_ms);
     return g_startup.prepare_continue != 1;
 }
 
@@ -51,6 +58,9 @@ static void copy_failed(int result, PlatformFile installer, PlatformFile copy) {
 }
 
 unsigned long __stdcall preparation_thread(void*) {
+    char delay[16];
+    if (environment_get("PACKWRIGHT_TEST_BLOCK_DELAY_MS", delay, sizeof delay))
+        g_test_block_delay_ms = (unsigned)std::atoi(delay);
     PlatformFile installer = file_open_read(module_path());
     if (!installer) fail_with_cleanup(kMsgCannotRead);
 

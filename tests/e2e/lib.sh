@@ -49,7 +49,16 @@ working_folders() {
 }
 
 # Runs a UI driver command line (commands separated by --).
-ui() { wine "$PW_UIDRIVER" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# The output goes through a file, not a pipe: a Wine helper process started
+# on the way (the desktop) would inherit a pipe and keep it open.
+ui() {
+    local out="$WORK/.ui.$$.out" rc
+    wine "$PW_UIDRIVER" "$@" > "$out" 2>&1 < /dev/null
+    rc=$?
+    tr -d '\r' < "$out"
+    rm -f "$out"
+    return $rc
+}
 
 # start_installer EXE [VERSION]: starts it in the background under a name
 # of its own so that the chosen Windows version applies to it alone.
