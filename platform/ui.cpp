@@ -82,6 +82,8 @@ static HWND make_child(PlatformWindow parent, const char* cls, DWORD style, int 
     if (!parent) return nullptr;
     HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, (HWND)parent,
                              (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr), nullptr);
+    // The standard dialog font: with the raw system font the three-line
+    // texts of the small dialogs do not fit their fixed boxes.
     if (c) SendMessageA(c, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), FALSE);
     return c;
 }
