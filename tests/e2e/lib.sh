@@ -70,6 +70,7 @@ start_installer() {
     pw_wine_version "$(basename "$run")" "$version"
     PW_HANDOVER="$WORK/handover.txt"
     rm -f "$PW_HANDOVER"
+    PW_T0=$(date +%s%N)
     PACKWRIGHT_HANDOVER_FILE="$(winepath -w "$PW_HANDOVER" 2>/dev/null)" wine "$run" >/dev/null 2>&1 &
     PW_PID=$!
     PW_PIDS+=("$PW_PID")

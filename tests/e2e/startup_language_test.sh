@@ -7,11 +7,10 @@ stage_sample_payload "$WORK/payload"
 make_package "$WORK/Setup.exe" "$PW_SOURCE/examples/sample/setup" "$WORK/payload"
 before=$(working_folders)
 
-t0=$(date +%s%N)
 start_installer "$WORK/Setup.exe" winxp
 ui wait "Language selection" 60 >/dev/null || fail "no language dialog"
 t1=$(date +%s%N)
-say "start to language dialog: $(( (t1 - t0) / 1000000 )) ms"
+say "start to language dialog: $(( (t1 - PW_T0) / 1000000 )) ms"
 
 expect_eq "$(ui text "Language selection" 2003)" "English" "preselected language"
 expect_eq "$(ui combo "Language selection" 2003 | sort | tr '\n' ,)" "Deutsch,English," "combo box items"
