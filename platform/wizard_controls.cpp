@@ -159,7 +159,7 @@ PlatformWindow control_rich_text(PlatformWindow parent, int id, int x, int y, in
 }
 
 PlatformWindow control_check_tree(PlatformWindow parent, int id, int x, int y, int w, int h) {
-    HWND c = make_child(parent, 0, WC_TREEVIEWA, TVS_SHOWSELALWAYS | WS_TABSTOP, id, "", x, y, w, h);
+    HWND c = make_child(parent, 0, WC_TREEVIEWA, TVS_SHOWSELALWAYS | TVS_NOHSCROLL | WS_TABSTOP, id, "", x, y, w, h);
     if (!c) return nullptr;
     // Check boxes are switched on after creation so that the state images
     // exist before the first item is added.

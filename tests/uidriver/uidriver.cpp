@@ -18,7 +18,9 @@
 //   msgbox TITLE BUTTON [T]     wait for a message box with the title,
 //                               print its text, press ok|yes|no|cancel
 //   nomsgbox TITLE              fail if a message box with the title shows
-//   shot TITLE FILE.bmp         save the window as a 24-bit BMP
+//   shot TITLE FILE.bmp [CLASS] save the window as a 24-bit BMP (the
+//                               window of that class when titles repeat)
+//   settext TITLE ID TEXT       set the element's text
 //   list TITLE                  print every descendant: id class text
 //   items TITLE ID              print the items of a list box or combo box,
 //                               or of a tree as "checked<TAB>text"
@@ -362,9 +364,15 @@ static bool run(const std::vector<const char*>& a) {
         return find_top(arg(1), "#32770") ? fail("a message box \"%s\" is open", arg(1)) : true;
     }
     if (cmd == "shot") {
-        HWND top = wait_top(arg(1), 60);
+        HWND top = wait_top(arg(1), 60, a.size() > 3 ? arg(3) : nullptr);
         if (!top) return fail("no window titled \"%s\"", arg(1));
         return save_bmp(top, arg(2)) ? true : fail("cannot write %s", arg(2));
+    }
+    if (cmd == "settext") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        SendMessageTimeoutA(h, WM_SETTEXT, 0, (LPARAM)arg(3), SMTO_ABORTIFHUNG, 5000, nullptr);
+        return true;
     }
     if (cmd == "list") {
         HWND top = wait_top(arg(1), 60);

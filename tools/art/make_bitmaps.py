@@ -29,9 +29,10 @@ def side(x, y):
 
 def head(x, y):
     # the header element is 500 x 60; the window shows its first 491 columns
-    if x > 420 and (x - 450) ** 2 + (y - 30) ** 2 < 18 ** 2:
+    # the titles drawn on it may run to about x = 450
+    if x > 450 and (x - 470) ** 2 + (y - 30) ** 2 < 14 ** 2:
         return 201
-    return 200 if x < 370 else min(127, (x - 370) * 128 // 121)
+    return 200 if x < 452 else min(127, (x - 452) * 128 // 48)
 
 out = sys.argv[1]
 with open(os.path.join(out, 'WizBitmap.bmp'), 'wb') as f:
