@@ -212,6 +212,23 @@ TEST(WorkingFolder, NewFoldersUnderTheTemporaryDirectory) {
     EXPECT_FALSE(path_exists(a));
 }
 
+TEST(WorkingFolder, GivesUpWhenTheTemporaryDirectoryTakesNoFolder) {
+    // A temporary "directory" that is a file accepts no new folder: the
+    // attempts are bounded and the caller gets an empty path.
+    std::string blocker = temp_directory() + "not-a-folder.txt";
+    ASSERT_TRUE(file_write_all(blocker, "x"));
+    char old_tmp[MAX_PATH] = "", old_temp[MAX_PATH] = "";
+    GetEnvironmentVariableA("TMP", old_tmp, MAX_PATH);
+    GetEnvironmentVariableA("TEMP", old_temp, MAX_PATH);
+    SetEnvironmentVariableA("TMP", blocker.c_str());
+    SetEnvironmentVariableA("TEMP", blocker.c_str());
+    std::string made = working_folder_create();
+    SetEnvironmentVariableA("TMP", old_tmp);
+    SetEnvironmentVariableA("TEMP", old_temp);
+    file_delete(blocker);
+    EXPECT_EQ("", made);
+}
+
 TEST(DriveSpace, KindsAndFailures) {
     int64_t total = drive_space("C:\\", "t"), free_ = drive_space("C:\\", "F"), used = drive_space("C:\\", "u");
     EXPECT_GT(total, 0);
