@@ -8,7 +8,9 @@ bool shell_execute(const std::string& file, const std::string& parameters, const
     SHELLEXECUTEINFOA info;
     ZeroMemory(&info, sizeof info);
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // No error box from the shell: a program that cannot be started is a
+    // silent failure, not a dialog that holds the installation.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = file.c_str();
     info.lpParameters = parameters.c_str();
     info.lpDirectory = directory.c_str();

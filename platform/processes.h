@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// ShellExecuteExA (default verb, SEE_MASK_NOCLOSEPROCESS) with the given
-// show command. Returns its result; *process receives the process handle
+// ShellExecuteExA (default verb, SEE_MASK_NOCLOSEPROCESS, no error box)
+// with the given show command. Returns its result; *process receives the process handle
 // (null when none), which the caller passes to process_wait_close.
 bool shell_execute(const std::string& file, const std::string& parameters, const std::string& directory,
                    int show_command, void** process);
