@@ -6,6 +6,8 @@
 #include "platform/system.h"
 #include "tasks/os_branches.h"
 
+unsigned g_service_stop_wait_ms = 10000;
+
 static const char kServicesKey[] = "SYSTEM\\CurrentControlSet\\Services\\";
 
 // Service handle first, then the manager.
@@ -53,7 +55,7 @@ int remove_service(const std::string& name, int os_code) {
             return kServiceNoStatus;
         }
         if (state == kServiceStopped) break;
-        if (clock_ms() - started >= kServiceStopWaitMs) {
+        if (clock_ms() - started >= g_service_stop_wait_ms) {
             release(service, manager);
             return kServiceNoStatus;
         }

@@ -15,15 +15,16 @@ enum {
     kServiceNotDone = -4,   // DeleteService or StartServiceA failed
 };
 
-// How long remove_service waits for a service to report it stopped.
-enum { kServiceStopWaitMs = 5000 };
+// How long remove_service waits for a service to report it stopped:
+// 10 seconds; tests may shorten it.
+extern unsigned g_service_stop_wait_ms;
 
 // Asks the service to start; does not wait for it to run. Nonzero when
 // the request was accepted.
 int start_service(const std::string& name, int os_code = os_version_code());
 // Sends the stop request; does not wait for it to stop.
 int stop_service(const std::string& name, int os_code = os_version_code());
-// Waits (at most kServiceStopWaitMs) until the service reports it
+// Waits (at most g_service_stop_wait_ms) until the service reports it
 // stopped, then deletes it. 1 removed, or a negative code.
 int remove_service(const std::string& name, int os_code = os_version_code());
 // Creates the service (start type 0..4 passed unchanged), starts it at

@@ -120,7 +120,10 @@ TEST_F(Services, RemoveGivesUpOnAServiceThatNeverStops) {
     ASSERT_EQ(1, install_service(name, "Packwright stubborn service", exe + " nostop", "", 3));
     ASSERT_TRUE(wait_for([&] { return look_up(name).state == SERVICE_RUNNING; }));
     EXPECT_EQ(0, stop_service(name));  // the request is refused
+    unsigned limit = g_service_stop_wait_ms;
+    g_service_stop_wait_ms = 1000;
     EXPECT_EQ(kServiceNoStatus, remove_service(name));
+    g_service_stop_wait_ms = limit;
     EXPECT_TRUE(look_up(name).exists);
 }
 
