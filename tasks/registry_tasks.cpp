@@ -31,6 +31,9 @@ std::string first_subkey(uint32_t root, const std::string& path, uint32_t index)
 }
 
 void delete_key_tree(uint32_t root, const std::string& path) {
+    // An empty path names the root itself: emptying a whole root key is
+    // never what a task means.
+    if (key_path(path).empty()) return;
     // Always asks for subkey 0: a deleted subkey makes room for the next.
     // The same name twice means it could not be deleted (or none is left),
     // which ends the loop instead of spinning on it.

@@ -19,7 +19,7 @@ int create_key(uint32_t root, const std::string& path, bool* created = nullptr);
 // RegDeleteKeyA: one level; a key that still has subkeys stays on NT.
 int delete_key(uint32_t root, const std::string& path);
 // Deletes the key and every subkey, depth first; a subkey that cannot go
-// keeps its ancestors.
+// keeps its ancestors. An empty path (the root itself) is left alone.
 void delete_key_tree(uint32_t root, const std::string& path);
 // Name of the subkey at index, empty when there is none.
 std::string first_subkey(uint32_t root, const std::string& path, uint32_t index);

@@ -112,4 +112,20 @@ TEST_F(RegistryTasks, DeleteKeyOneLevelAndTree) {
     delete_key_tree(kRootCurrentUser, base + "\\Missing");  // completes
 }
 
+TEST_F(RegistryTasks, TreeDeletionNeverEmptiesARoot) {
+    // HKEY_CURRENT_USER is mapped onto a scratch key, so that a fault here
+    // could only empty that key.
+    ASSERT_EQ(1, create_key(kRootCurrentUser, base + "\\Root\\Sub"));
+    HKEY scratch;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, (base + "\\Root").c_str(), 0, KEY_ALL_ACCESS, &scratch));
+    ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, scratch));
+    ASSERT_EQ("Sub", first_subkey(kRootCurrentUser, "", 0));
+    delete_key_tree(kRootCurrentUser, "");
+    delete_key_tree(kRootCurrentUser, "\\");
+    std::string left = first_subkey(kRootCurrentUser, "", 0);
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(scratch);
+    EXPECT_EQ("Sub", left);
+}
+
 }  // namespace
