@@ -72,6 +72,10 @@ ProcessListResult process_list(std::vector<ProcessListing>* out) {
     return result;
 }
 
+unsigned process_current_id() {
+    return GetCurrentProcessId();
+}
+
 bool process_terminate(unsigned id) {
     HANDLE h = OpenProcess(PROCESS_TERMINATE, FALSE, id);
     if (!h) return false;

@@ -22,6 +22,8 @@ enum ProcessListResult { kProcessesListed, kToolhelpMissing, kSnapshotFailed, kK
 // Lists the running processes through the toolhelp functions, looked up
 // at run time in "Kernel32.dll" (absent on NT 4).
 ProcessListResult process_list(std::vector<ProcessListing>* out);
+// Identifier of this process.
+unsigned process_current_id();
 // OpenProcess(PROCESS_TERMINATE) and TerminateProcess(exit code 1).
 bool process_terminate(unsigned id);
 

@@ -55,9 +55,12 @@ int end_processes(const std::string& name) {
         if (g_tasks_plain_exit) g_tasks_plain_exit();
         process_exit(0);
     }
+    // A name that matches the installer (or uninstaller) itself must not
+    // end the installation half-way: this process is never ended.
+    unsigned self = process_current_id();
     int result = 0;
     for (const ProcessListing& p : listed)
-        if (process_name_matches(p.exe_text, wanted)) result = end_process(p.id);
+        if (p.id != self && process_name_matches(p.exe_text, wanted)) result = end_process(p.id);
     return result;
 }
 

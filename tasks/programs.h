@@ -20,8 +20,8 @@ int run_program(const std::string& program, const std::string& arguments, int hi
 int register_module(const std::string& module, int mode, int os_code = os_version_code());
 
 // Ends every process whose listed executable, or its file-name part,
-// equals the name (case-insensitive, blanks trimmed). 1 when the last
-// matching process was terminated, else 0. When "Kernel32.dll" cannot be
+// equals the name (case-insensitive, blanks trimmed), except the calling
+// process itself. 1 when the last matching process was terminated, else 0. When "Kernel32.dll" cannot be
 // loaded the program ends with an error box.
 int end_processes(const std::string& name);
 int end_process(unsigned id);

@@ -94,6 +94,8 @@ TEST_F(Processes, EndProcessesEndsEveryMatchByName) {
     EXPECT_EQ((DWORD)WAIT_TIMEOUT, WaitForSingleObject(o, 0));
     EXPECT_EQ(0, end_processes(name));  // nothing left to end
     EXPECT_EQ(0, end_process(0xFFFFFFF0u));
+    // The calling process is never among the ended ones.
+    EXPECT_EQ(0, end_processes(file_name_part(module_path())));
 }
 
 TEST_F(Processes, RunProgramWaitsAndHides) {
