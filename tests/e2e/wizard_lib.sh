@@ -78,3 +78,11 @@ cancel_wizard() {
     ui msgbox "Please confirm" yes 30 >/dev/null || fail "no cancel confirmation"
     wait_exit
 }
+
+# shot_of TITLE CLASS NAME: like shot, for the window of that class when
+# several windows share the title.
+shot_of() {
+    local bmp="$WORK/$3.bmp"
+    ui shot "$1" "$(winepath -w "$bmp")" "$2" >/dev/null || { fail "screenshot $3"; return; }
+    convert "$bmp" "$SHOTS/$3.png" 2>/dev/null || cp "$bmp" "$SHOTS/$3.bmp"
+}

@@ -21,6 +21,9 @@
 //   shot TITLE FILE.bmp [CLASS] save the window as a 24-bit BMP (the
 //                               window of that class when titles repeat)
 //   settext TITLE ID TEXT       set the element's text
+//   window TITLE [CLASS]        print the top-level window's enabled,
+//                               visible and maximized state, whether it has
+//                               a maximize box, and its owner's class
 //   list TITLE                  print every descendant: id class text
 //   items TITLE ID              print the items of a list box or combo box,
 //                               or of a tree as "checked<TAB>text"
@@ -124,9 +127,13 @@ static HWND need_element(const char* title, const char* id_text, HWND* top_out =
 }
 
 static bool save_bmp(HWND h, const char* file) {
-    RECT r;
+    RECT r, screen_rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(h, &r);
+    // A maximized window's frame lies partly off the screen, and a copy
+    // that reaches outside the screen fails as a whole.
+    IntersectRect(&r, &r, &screen_rect);
     int w = r.right - r.left, ht = r.bottom - r.top;
+    if (w <= 0 || ht <= 0) return false;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi = {};
@@ -367,6 +374,17 @@ static bool run(const std::vector<const char*>& a) {
         HWND top = wait_top(arg(1), 60, a.size() > 3 ? arg(3) : nullptr);
         if (!top) return fail("no window titled \"%s\"", arg(1));
         return save_bmp(top, arg(2)) ? true : fail("cannot write %s", arg(2));
+    }
+    if (cmd == "window") {
+        HWND top = wait_top(arg(1), 60, a.size() > 2 ? arg(2) : nullptr);
+        if (!top) return fail("no window titled \"%s\"", arg(1));
+        char owner[64] = "";
+        HWND o = GetWindow(top, GW_OWNER);
+        if (o) GetClassNameA(o, owner, sizeof owner);
+        printf("enabled=%d visible=%d maximized=%d maxbox=%d owner=%s\n", IsWindowEnabled(top) ? 1 : 0,
+               IsWindowVisible(top) ? 1 : 0, IsZoomed(top) ? 1 : 0,
+               (GetWindowLongA(top, GWL_STYLE) & WS_MAXIMIZEBOX) ? 1 : 0, owner);
+        return true;
     }
     if (cmd == "settext") {
         HWND h = need_element(arg(1), arg(2));
