@@ -35,3 +35,14 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+// Library code compiled with exceptions (the string instantiations) names
+// the personality routine and the unwinder's resume in its unwind tables.
+// Nothing in these programs throws, so neither can ever run; plain stubs
+// keep the unwinder (about 20 KB) out of the executables.
+extern "C" int __gxx_personality_v0(...) { std::abort(); }
+extern "C" void _Unwind_Resume(void*) { std::abort(); }
+extern "C" void* __cxa_begin_catch(void*) noexcept { std::abort(); }
+extern "C" void __cxa_end_catch() { std::abort(); }
+extern "C" void __cxa_rethrow() { std::abort(); }
+

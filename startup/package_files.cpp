@@ -1,6 +1,5 @@
 #include "startup/package_files.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <minizip/unzip.h>
@@ -10,13 +9,23 @@
 #include "startup/archive_names.h"
 #include "startup/random_numbers.h"
 
+// Decimal digits without leading zeros (no printf: it would link the
+// C runtime's whole formatter into the stub).
+static std::string decimal(uint32_t n) {
+    char buf[12];
+    int i = sizeof buf;
+    do {
+        buf[--i] = (char)('0' + n % 10);
+        n /= 10;
+    } while (n);
+    return std::string(buf + i, sizeof buf - i);
+}
+
 std::string working_folder_create() {
     std::string temp = temp_directory();
     for (int attempt = 0; attempt < kWorkingFolderAttempts; ++attempt) {
         std::string candidate = temp;
-        char num[16];
-        std::snprintf(num, sizeof num, "%u", (unsigned)random_below_or_equal(9999999));
-        candidate += num;
+        candidate += decimal(random_below_or_equal(9999999));
         candidate += '\\';
         std::string call = candidate;
         while (!call.empty() && (call.back() == ' ' || call.back() == '/' || call.back() == '\\')) call.pop_back();
@@ -27,9 +36,7 @@ std::string working_folder_create() {
 
 std::string temp_archive_name(const std::string& folder) {
     for (;;) {
-        char num[16];
-        std::snprintf(num, sizeof num, "%u", (unsigned)random_below_or_equal(99999999));
-        std::string name = folder + num + ".tmp";
+        std::string name = folder + decimal(random_below_or_equal(99999999)) + ".tmp";
         if (!path_exists(name)) return name;
     }
 }
