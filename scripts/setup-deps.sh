@@ -10,7 +10,7 @@ SUDO=""
 
 PKGS="g++-mingw-w64-i686 libz-mingw-w64-dev wine wine32:i386 wine64 xvfb \
 zlib1g-dev libminizip-dev libgtest-dev googletest cmake make g++ \
-imagemagick python3 dpkg-dev"
+imagemagick python3 dpkg-dev fonts-dejavu-core util-linux"
 
 missing=""
 for p in $PKGS; do
@@ -22,7 +22,7 @@ if [ -n "$missing" ]; then
         $SUDO dpkg --add-architecture i386
     fi
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
 
 # minizip sources for the cross build, from the zlib source package.
