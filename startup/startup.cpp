@@ -8,6 +8,7 @@
 #include "startup/preparation.h"
 #include "startup/random_numbers.h"
 #include "startup/state.h"
+#include "tasks/programs.h"
 
 const char kStartupCancelQuestion[] =
     "Are you sure you want to stop the installation now? Press 'No' to continue or 'Yes' to end this program. "
@@ -71,6 +72,7 @@ void startup_run() {
         plain_exit();
     }
 
+    g_tasks_plain_exit = plain_exit;  // the task operations' one fatal error ends this way
     g_startup.working_folder.clear();
     g_startup.prepare_continue = 1;
     g_startup.install_continue = 1;
