@@ -69,8 +69,17 @@ page_shown() {
     echo none
 }
 
-# expect_page TITLE PAGE WHAT
-expect_page() { expect_eq "$(page_shown "$1")" "$2" "$3"; }
+# expect_page TITLE PAGE WHAT: waits until the page shows.
+expect_page() {
+    ui waitstate "$1" $(($2 == 0 ? 10 : $2 * 50)) "visible=1" 30 >/dev/null 2>&1 ||
+        fail "$3: expected page $2, shown $(page_shown "$1")"
+}
+
+# expect_state TITLE ID TEXT WHAT: waits until the element's state line
+# (see the UI driver's state command) contains TEXT.
+expect_state() {
+    ui waitstate "$1" "$2" "$3" 30 >/dev/null 2>&1 || fail "$4: [$(ui state "$1" "$2")] lacks [$3]"
+}
 
 # cancel_wizard TITLE: Cancel, confirmed with Yes; the installer ends.
 cancel_wizard() {
@@ -85,4 +94,31 @@ shot_of() {
     local bmp="$WORK/$3.bmp"
     ui shot "$1" "$(winepath -w "$bmp")" "$2" >/dev/null || { fail "screenshot $3"; return; }
     convert "$bmp" "$SHOTS/$3.png" 2>/dev/null || cp "$bmp" "$SHOTS/$3.bmp"
+}
+
+# wizard_tour TITLE PREFIX: walks the wizard from the welcome page to the
+# finish page with Next (agreeing to the license on the way), reports and
+# photographs every page as PREFIX-<page>-<name>.png, then presses Finish.
+wizard_tour() {
+    local t="$1" prefix="$2" page names=(welcome license readme destination group installation finish)
+    ui wait "$t" 60 >/dev/null || { fail "no wizard window \"$t\""; return 1; }
+    for _ in 1 2 3 4 5 6 7; do
+        page=$(page_shown "$t")
+        case "$page" in
+            0) say "page 0 welcome: $(ui text "$t" 13)" ;;
+            1) say "page 1 license: $(ui text "$t" 53 | head -1)" ;;
+            2) say "page 2 read-me: $(ui text "$t" 102 | head -1)" ;;
+            3) say "page 3 destination: $(ui text "$t" 153); $(ui text "$t" 155); $(ui text "$t" 156)" ;;
+            4) say "page 4 group: $(ui text "$t" 204)" ;;
+            6) say "page 6 finish, options: $(ui items "$t" 303 | cut -f2 | paste -sd '|')" ;;
+            *) fail "unexpected page $page"; return 1 ;;
+        esac
+        shot "$t" "$prefix-$page-${names[$page]}"
+        [ "$page" = 6 ] && break
+        [ "$page" = 1 ] && ui check "$t" 52 1 >/dev/null
+        ui click "$t" 1 -- waitstate "$t" $((page == 0 ? 10 : page * 50)) "visible=0" 30 >/dev/null ||
+            { fail "Next left page $page shown"; return 1; }
+    done
+    ui click "$t" 5 >/dev/null
+    wait_exit "$PW_PID" 120
 }

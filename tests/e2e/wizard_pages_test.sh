@@ -22,20 +22,21 @@ expect_contains "$(ui state "$T" 4)" "visible=0" "A: web link of a blank website
 ui click "$T" 0 >/dev/null
 ui msgbox "Please confirm" no 30 >/dev/null || fail "A: no cancel question"
 expect_page "$T" 0 "A: after Cancel and No"
-walk=""
-for step in 1 1 1 1; do
-    [ "$(page_shown "$T")" = 1 ] && ui check "$T" 52 1 >/dev/null && ui sleepms 200 >/dev/null
-    ui click "$T" "$step" >/dev/null
-    walk="$walk$(page_shown "$T")"
-    [ "$walk" = "134" ] && break
-done
-expect_eq "$walk" "134" "A: Next walks 0 -> 1 -> 3 -> 4"
+# Next walks 0 -> 1 -> 3 -> 4, Previous 4 -> 3 -> 1 -> 0.
+ui click "$T" 1 >/dev/null
+expect_page "$T" 1 "A: Next on the welcome page"
+ui check "$T" 52 1 -- click "$T" 1 >/dev/null
+expect_page "$T" 3 "A: Next on the license page"
+ui click "$T" 1 >/dev/null
+expect_page "$T" 4 "A: Next on the destination page"
 expect_contains "$(ui state "$T" 205)" "visible=0" "A: opt-out box hidden"
-back=""
-for step in 2 2 2; do ui click "$T" 2 >/dev/null; back="$back$(page_shown "$T")"; done
-expect_eq "$back" "310" "A: Previous walks 4 -> 3 -> 1 -> 0"
-ui click "$T" 1 >/dev/null
-ui click "$T" 1 >/dev/null
+ui click "$T" 2 >/dev/null
+expect_page "$T" 3 "A: Previous on the group page"
+ui click "$T" 2 >/dev/null
+expect_page "$T" 1 "A: Previous on the destination page"
+ui click "$T" 2 >/dev/null
+expect_page "$T" 0 "A: Previous on the license page"
+ui click "$T" 1 -- click "$T" 1 >/dev/null
 expect_page "$T" 3 "A: destination again"
 expect_contains "$(ui state "$T" 153)" "enabled=0" "A: path field of PathChangeable 0"
 expect_contains "$(ui state "$T" 154)" "enabled=0" "A: Browse of PathChangeable 0"
@@ -52,9 +53,7 @@ make_package "$WORK/b.exe" "$PW_SOURCE/examples/sample/setup" "$WORK/payload"
 start_wizard "$WORK/b.exe" winxp
 choose_language English
 ui wait "$T" 60 >/dev/null || fail "B: no wizard window"
-ui click "$T" 1 -- check "$T" 52 1 >/dev/null
-ui sleepms 200 >/dev/null
-ui click "$T" 1 -- click "$T" 1 >/dev/null
+ui click "$T" 1 -- check "$T" 52 1 -- click "$T" 1 -- click "$T" 1 >/dev/null
 expect_page "$T" 3 "B: destination"
 ui settext "$T" 153 "" >/dev/null
 ui click "$T" 1 >/dev/null
@@ -65,15 +64,13 @@ expect_page "$T" 4 "B: group page"
 default_group=$(ui text "$T" 204)
 n=$(ui items "$T" 206 | grep -n '^PW Test Group$' | cut -d: -f1)
 [ -n "$n" ] || fail "B: test group not listed"
-ui pick "$T" 206 $((n - 1)) >/dev/null
-ui sleepms 300 >/dev/null
-expect_eq "$(ui text "$T" 204)" "${default_group%Packwright Sample\\}PW Test Group\\Packwright Sample\\" "B: group picked"
-ui pick "$T" 206 0 >/dev/null
-ui sleepms 300 >/dev/null
-expect_eq "$(ui text "$T" 204)" "$default_group" "B: empty item restores the default"
+picked="${default_group%Packwright Sample\\}PW Test Group\\Packwright Sample\\"
+ui pick "$T" 206 $((n - 1)) -- waittext "$T" 204 "$picked" 30 >/dev/null ||
+    fail "B: group picked: [$(ui text "$T" 204)], expected [$picked]"
+ui pick "$T" 206 0 -- waittext "$T" 204 "$default_group" 30 >/dev/null ||
+    fail "B: empty item restores the default: [$(ui text "$T" 204)]"
 ui check "$T" 205 1 >/dev/null
-ui sleepms 300 >/dev/null
-expect_contains "$(ui state "$T" 206)" "enabled=0" "B: list disabled by the opt-out box"
+expect_state "$T" 206 "enabled=0" "B: list disabled by the opt-out box"
 ui click "$T" 2 >/dev/null
 expect_page "$T" 3 "B: back on the destination page"
 ui click "$T" 1 >/dev/null

@@ -11,6 +11,7 @@
 //   text TITLE ID               print the element's text
 //   waittext TITLE ID TEXT [T]  wait until the element's text equals TEXT
 //   state TITLE ID              print enabled, visible, checked, pos, sel
+//   waitstate TITLE ID TEXT [T] wait until the state line contains TEXT
 //   click TITLE ID              press a button (posted, never blocks)
 //   check TITLE ID 0|1          set a check box and notify its parent
 //   select TITLE ID TEXT        pick a combo box item by its text
@@ -266,6 +267,20 @@ static bool class_is(HWND h, const char* name) {
     return !_stricmp(c, name);
 }
 
+static std::string state_line(HWND h) {
+    char c[64];
+    GetClassNameA(h, c, sizeof c);
+    DWORD_PTR checked = 0, pos = 0, sel = 0;
+    SendMessageTimeoutA(h, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &checked);
+    if (!_stricmp(c, PROGRESS_CLASSA)) SendMessageTimeoutA(h, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &pos);
+    if (!_stricmp(c, "ComboBox")) SendMessageTimeoutA(h, CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
+    if (!_stricmp(c, "ListBox")) SendMessageTimeoutA(h, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
+    char line[128];
+    snprintf(line, sizeof line, "enabled=%d visible=%d checked=%d pos=%d sel=%d", IsWindowEnabled(h) ? 1 : 0,
+             IsWindowVisible(h) ? 1 : 0, (int)checked, (int)pos, (int)sel);
+    return line;
+}
+
 static bool run(const std::vector<const char*>& a) {
     if (a.empty()) return fail("empty command");
     std::string cmd = a[0];
@@ -300,18 +315,19 @@ static bool run(const std::vector<const char*>& a) {
         }
         return true;
     }
-    if (cmd == "state") {
+    if (cmd == "state" || cmd == "waitstate") {
         HWND h = need_element(arg(1), arg(2));
         if (!h) return false;
-        char c[64];
-        GetClassNameA(h, c, sizeof c);
-        DWORD_PTR checked = 0, pos = 0, sel = 0;
-        SendMessageTimeoutA(h, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &checked);
-        if (!_stricmp(c, PROGRESS_CLASSA)) SendMessageTimeoutA(h, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &pos);
-        if (!_stricmp(c, "ComboBox")) SendMessageTimeoutA(h, CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
-        if (!_stricmp(c, "ListBox")) SendMessageTimeoutA(h, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel);
-        printf("enabled=%d visible=%d checked=%d pos=%d sel=%d\n", IsWindowEnabled(h) ? 1 : 0,
-               IsWindowVisible(h) ? 1 : 0, (int)checked, (int)pos, (int)sel);
+        if (cmd == "waitstate") {
+            DWORD end = GetTickCount() + (DWORD)(timeout(4) * 1000);
+            std::string line;
+            while ((line = state_line(h)).find(arg(3)) == std::string::npos) {
+                if ((int)(GetTickCount() - end) > 0) return fail("element state stayed %s", line.c_str());
+                Sleep(50);
+            }
+            return true;
+        }
+        printf("%s\n", state_line(h).c_str());
         return true;
     }
     if (cmd == "click") {
