@@ -1,7 +1,7 @@
 #!/bin/bash
 # Drives the sample Setup.exe through everything the product does today
 # and reports each step. Used by scripts/run-sample.sh.
-. "$PW_SOURCE/tests/e2e/lib.sh"
+. "$PW_SOURCE/tests/e2e/wizard_lib.sh"
 OUT="$PW_BUILD/../sample"
 mkdir -p "$OUT"
 stage_sample_payload "$WORK/payload"
@@ -10,14 +10,13 @@ say "packed $OUT/Setup.exe ($(stat -c %s "$OUT/Setup.exe") bytes; installer stub
 "$PW_PACK" --list "$OUT/Setup.exe" | sed 's/^/    /'
 before=$(working_folders)
 
-start_installer "$OUT/Setup.exe" winxp
+start_wizard "$OUT/Setup.exe" winxp
 ui wait "Language selection" 60 >/dev/null || fail "the language dialog did not appear"
 say "language dialog after $(( ($(date +%s%N) - PW_T0) / 1000000 )) ms; offered: $(ui combo "Language selection" 2003 | tr '\n' ' ')"
 say "preselected: $(ui text "Language selection" 2003)"
 shot "Language selection" sample-language
 ui select "Language selection" 2003 English -- click "Language selection" 2002 >/dev/null
-wait_exit "$PW_PID" 120
-say "handed over: $(tr -d '\r' < "$PW_HANDOVER" 2>/dev/null)"
+wizard_tour "$SAMPLE_TITLE" sample-wizard
 if [ "$(working_folders)" == "$before" ]; then say "working folder removed"; else fail "working folder left behind"; fi
 say "screenshots: $SHOTS"
 finish

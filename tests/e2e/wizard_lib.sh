@@ -11,6 +11,7 @@ start_wizard() {
     local run="$WORK/$(basename "$exe" .exe)-$version.exe"
     cp "$exe" "$run"
     pw_wine_version "$(basename "$run")" "$version"
+    PW_T0=$(date +%s%N)
     env -u PACKWRIGHT_HANDOVER_FILE wine "$run" >/dev/null 2>&1 &
     PW_PID=$!
     PW_PIDS+=("$PW_PID")
