@@ -55,6 +55,15 @@ choose_language English
 ui wait "$T" 60 >/dev/null || fail "B: no wizard window"
 ui click "$T" 1 -- check "$T" 52 1 -- click "$T" 1 -- click "$T" 1 >/dev/null
 expect_page "$T" 3 "B: destination"
+# Browse: cancelled changes nothing; a choice replaces the path as it is.
+ui settext "$T" 153 'D:\Elsewhere\' -- click "$T" 154 >/dev/null
+ui msgbox "Browse for Folder" cancel 30 >/dev/null || fail "B: no folder browser"
+ui wait "$T" 30 >/dev/null
+expect_eq "$(ui text "$T" 153)" 'D:\Elsewhere\' "B: path after a cancelled browser"
+ui click "$T" 154 >/dev/null
+ui msgbox "Browse for Folder" ok 30 >/dev/null || fail "B: no folder browser"
+ui waittext "$T" 153 'C:\Program Files\' 30 >/dev/null || fail "B: path after browsing: [$(ui text "$T" 153)]"
+expect_contains "$(ui text "$T" 155)" "Available space: " "B: free space after browsing"
 ui settext "$T" 153 "" >/dev/null
 ui click "$T" 1 >/dev/null
 expect_eq "$(ui msgbox "Warning" ok 30)" "Please select a path for the program!" "B: empty path warning"
