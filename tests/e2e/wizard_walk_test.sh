@@ -21,6 +21,7 @@ expect_eq "$(ui text "$T" 13)" "Welcome to the Packwright Sample version 1.2 ins
 expect_contains "$(ui state "$T" 2)" "enabled=0" "Previous on the welcome page"
 expect_contains "$(ui state "$T" 5)" "visible=0" "Finish before the finish page"
 expect_eq "$(ui text "$T" 4)" "http://www.example.com/packwright" "web link"
+expect_eq "$(ui v6 "$T" 1)" "1" "buttons of the common controls 6 (manifest)"
 shot "$T" wizard-0-welcome
 
 # License page: Next follows the agreement box.

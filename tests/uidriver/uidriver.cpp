@@ -22,6 +22,9 @@
 //   shot TITLE FILE.bmp [CLASS] save the window as a 24-bit BMP (the
 //                               window of that class when titles repeat)
 //   settext TITLE ID TEXT       set the element's text
+//   v6 TITLE ID                 print 1 when the button is a control of
+//                               the common controls version 6 (it answers
+//                               BCM_GETIDEALSIZE), else 0
 //   window TITLE [CLASS]        print the top-level window's enabled,
 //                               visible and maximized state, whether it has
 //                               a maximize box, and its owner's class
@@ -400,6 +403,20 @@ static bool run(const std::vector<const char*>& a) {
         printf("enabled=%d visible=%d maximized=%d maxbox=%d owner=%s\n", IsWindowEnabled(top) ? 1 : 0,
                IsWindowVisible(top) ? 1 : 0, IsZoomed(top) ? 1 : 0,
                (GetWindowLongA(top, GWL_STYLE) & WS_MAXIMIZEBOX) ? 1 : 0, owner);
+        return true;
+    }
+    if (cmd == "v6") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        Remote r = {};
+        DWORD_PTR ok = 0;
+        if (remote_open(h, &r, 64)) {
+            SIZE zero = {0, 0};
+            WriteProcessMemory(r.process, r.base, &zero, sizeof zero, nullptr);
+            SendMessageTimeoutA(h, BCM_GETIDEALSIZE, 0, (LPARAM)r.base, SMTO_ABORTIFHUNG, 5000, &ok);
+        }
+        remote_close(&r);
+        printf("%d\n", ok ? 1 : 0);
         return true;
     }
     if (cmd == "settext") {
