@@ -41,8 +41,21 @@ static void queue_command(WPARAM wp, LPARAM lp) {
     g_events.push_back(e);
 }
 
+// The default button for Enter: the first visible and enabled button made
+// as a default button (Next on the inner pages, Finish on the last).
+static LRESULT default_button(HWND hwnd) {
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c) || !IsWindowEnabled(c)) continue;
+        if ((GetWindowLongA(c, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
+            return MAKELRESULT(GetDlgCtrlID(c), DC_HASDEFID);
+    }
+    return 0;
+}
+
 static LRESULT CALLBACK wizard_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case DM_GETDEFID:
+            return default_button(hwnd);
         case WM_COMMAND:
             queue_command(wp, lp);
             return 0;

@@ -53,7 +53,16 @@ make_package "$WORK/b.exe" "$PW_SOURCE/examples/sample/setup" "$WORK/payload"
 start_wizard "$WORK/b.exe" winxp
 choose_language English
 ui wait "$T" 60 >/dev/null || fail "B: no wizard window"
-ui click "$T" 1 -- check "$T" 52 1 -- click "$T" 1 -- click "$T" 1 >/dev/null
+# Enter presses the default button while it is usable; Escape is no
+# Previous. The tick posted after the keys shows they have been handled.
+ui key "$T" 1 return >/dev/null
+expect_page "$T" 1 "B: Enter on the welcome page"
+ui key "$T" 52 return -- key "$T" 52 escape -- check "$T" 52 1 >/dev/null
+expect_state "$T" 1 "enabled=1" "B: Next after agreeing"
+expect_page "$T" 1 "B: Enter and Escape before agreeing"
+ui key "$T" 52 return >/dev/null
+expect_page "$T" 2 "B: Enter after agreeing"
+ui click "$T" 1 >/dev/null
 expect_page "$T" 3 "B: destination"
 # Browse: cancelled changes nothing; a choice replaces the path as it is.
 ui settext "$T" 153 'D:\Elsewhere\' -- click "$T" 154 >/dev/null

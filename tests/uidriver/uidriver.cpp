@@ -22,6 +22,7 @@
 //   shot TITLE FILE.bmp [CLASS] save the window as a 24-bit BMP (the
 //                               window of that class when titles repeat)
 //   settext TITLE ID TEXT       set the element's text
+//   key TITLE ID return|escape  press a key on the element (posted)
 //   v6 TITLE ID                 print 1 when the button is a control of
 //                               the common controls version 6 (it answers
 //                               BCM_GETIDEALSIZE), else 0
@@ -417,6 +418,15 @@ static bool run(const std::vector<const char*>& a) {
         }
         remote_close(&r);
         printf("%d\n", ok ? 1 : 0);
+        return true;
+    }
+    if (cmd == "key") {
+        HWND h = need_element(arg(1), arg(2));
+        if (!h) return false;
+        WPARAM vk = !_stricmp(arg(3), "return") ? VK_RETURN : !_stricmp(arg(3), "escape") ? VK_ESCAPE : 0;
+        if (!vk) return fail("unknown key %s", arg(3));
+        PostMessageA(h, WM_KEYDOWN, vk, 1);
+        PostMessageA(h, WM_KEYUP, vk, 0xC0000001);
         return true;
     }
     if (cmd == "settext") {
