@@ -98,8 +98,11 @@ wait_exit
 rmdir "$ALL_PROGRAMS/PW Test Group"
 
 # Package C: no group wanted: an empty path is not checked.
+# Its finish page also offers a restart, and a shortcut whose folder has
+# no backslash (the new task comes first in the section).
 setup_with "$WORK/setup-c" iConfig.AutoCreateStartMenu=0 FilesAndSettings.RequireLicense=0 \
-    FilesAndSettings.RequireReadme=0
+    FilesAndSettings.RequireReadme=0 iConfig.RebootRequired=1 \
+    "InstTasks.Task12=[SHORTCUT]¶ 1¶0¶<Desktop>Odd.lnk¶<DefaultInstallPath>\Tools\hello.exe¶Odd¶0"
 make_package "$WORK/c.exe" "$WORK/setup-c" "$WORK/payload"
 start_wizard "$WORK/c.exe" winxp
 choose_language English
@@ -109,6 +112,9 @@ expect_page "$T" 3 "C: welcome leads to the destination"
 ui settext "$T" 153 "" -- click "$T" 1 >/dev/null
 expect_page "$T" 6 "C: straight to the finish page"
 ui nomsgbox "Warning" >/dev/null || fail "C: path warning shown"
+expect_eq "$(ui items "$T" 303 | tr '\t\n' ':|')" \
+    "1:Create shortcut  for Odd|1:Run Packwright Sample|1:Create shortcut on the Desktop for Packwright Sample|1:Create internet link on the Desktop|1:Restart computer (recommended)|" \
+    "C: finish options"
 # Finish ends it; package D then ends through Cancel confirmed with Yes.
 ui click "$T" 5 >/dev/null
 wait_exit

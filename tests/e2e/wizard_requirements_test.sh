@@ -41,6 +41,10 @@ package wxp00 GeneralInformation.WXP=00
 package wxp0-blank "GeneralInformation.WXP=0 "
 expect_refusal wxp0 winxp "The program cannot be installed on this operating system version!"
 expect_wizard wxp0 win2k
+expect_wizard wxp0 win98
+expect_wizard wxp0 nt40
+package w98-0 GeneralInformation.W98=0
+expect_refusal w98-0 win98 "The program cannot be installed on this operating system version!"
 expect_wizard wxp00 winxp
 expect_wizard wxp0-blank winxp
 
