@@ -15,3 +15,4 @@ find_library(MINIZIP_LIBRARY minizip REQUIRED)
 
 add_subdirectory(tools/pack)
 add_subdirectory(tests/native)
+add_subdirectory(tests/fuzz)

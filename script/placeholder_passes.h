@@ -14,11 +14,13 @@ struct FolderSource {
     std::string (*temp_folder)();            // temporary directory, with "\"
 };
 
-// Longest text an expansion may produce. A value that holds its own
-// placeholder (an install folder typed as "<DefaultInstallPath>x", for
-// example) grows the text on every pass; a replacement that would go past
-// this size is not made and the placeholder stays in the text.
-const size_t kExpansionLimit = 1 << 20;
+// Longest text an expansion may produce, far above any path or task line.
+// A value that holds its own placeholder (an install folder typed as
+// "<DefaultInstallPath>x<DefaultInstallPath>", for example) multiplies the
+// text on every pass; a replacement that would go past this size is not
+// made and the placeholder stays in the text, so that such a value costs
+// neither all memory nor minutes of scanning.
+const size_t kExpansionLimit = 64 * 1024;
 
 std::string folder_pass(const std::string& text, const FolderSource& source);
 std::string expand_placeholders(const std::string& text, const FolderSource& source);

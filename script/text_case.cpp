@@ -10,10 +10,20 @@ size_t find_nocase(const std::string& text, const char* token, size_t from) {
     size_t n = std::strlen(token);
     if (n == 0 || text.size() < n) return std::string::npos;
     char first = fold(token[0]);
-    for (size_t i = from; i + n <= text.size(); ++i) {
-        if (fold(text[i]) != first) continue;
+    bool letter = first >= 'a' && first <= 'z';
+    const char* base = text.data();
+    size_t last = text.size() - n;  // the last position a match can start at
+    for (size_t i = from; i <= last; ++i) {
+        if (!letter) {
+            // The tokens start with "<" or "$": memchr finds candidates fast.
+            const void* hit = std::memchr(base + i, token[0], last - i + 1);
+            if (!hit) break;
+            i = (size_t)((const char*)hit - base);
+        } else if (fold(base[i]) != first) {
+            continue;
+        }
         size_t k = 1;
-        while (k < n && fold(text[i + k]) == fold(token[k])) ++k;
+        while (k < n && fold(base[i + k]) == fold(token[k])) ++k;
         if (k == n) return i;
     }
     return std::string::npos;
