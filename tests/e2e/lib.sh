@@ -81,7 +81,7 @@ wait_exit() {
     local pid="${1:-$PW_PID}" limit="${2:-60}" i=0
     while kill -0 "$pid" 2>/dev/null; do
         i=$((i + 1))
-        if [ $i -gt $((limit * 20)) ]; then fail "installer still running after ${limit}s"; kill "$pid"; return 1; fi
+        if [ $i -gt $((limit * 20)) ]; then fail "installer still running after ${limit}s"; kill -9 "$pid"; return 1; fi
         sleep 0.05
     done
     wait "$pid" 2>/dev/null
@@ -89,7 +89,9 @@ wait_exit() {
 }
 
 pw_stop_all() {
-    for p in "${PW_PIDS[@]}"; do kill "$p" 2>/dev/null; done
+    # SIGKILL: a Windows process may outlive SIGTERM and keep the
+    # single-instance mutex, which would fail every later test.
+    for p in "${PW_PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
     # Windows processes of the test end with the wine processes above;
     # make sure no installer keeps the single-instance mutex.
     for p in "${PW_PIDS[@]}"; do wait "$p" 2>/dev/null; done

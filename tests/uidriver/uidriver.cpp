@@ -30,6 +30,7 @@
 //                               visible and maximized state, whether it has
 //                               a maximize box, and its owner's class
 //   list TITLE                  print every descendant: id class text
+//   windows                     print every visible top-level window
 //   items TITLE ID              print the items of a list box or combo box,
 //                               or of a tree as "checked<TAB>text"
 //   pick TITLE ID N             select item N of a list box or combo box
@@ -180,6 +181,17 @@ static BOOL CALLBACK list_proc(HWND h, LPARAM) {
     char c[64];
     GetClassNameA(h, c, sizeof c);
     printf("%d\t%s\t%s\t%s\n", GetDlgCtrlID(h), c, IsWindowVisible(h) ? "visible" : "hidden", text_of(h).c_str());
+    return TRUE;
+}
+
+static BOOL CALLBACK windows_proc(HWND h, LPARAM) {
+    if (!IsWindowVisible(h)) return TRUE;
+    char c[64], t[512];
+    GetClassNameA(h, c, sizeof c);
+    GetWindowTextA(h, t, sizeof t);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    printf("%lu\t%s\t%s\n", (unsigned long)pid, c, t);
     return TRUE;
 }
 
@@ -476,6 +488,10 @@ static bool run(const std::vector<const char*>& a) {
         HWND h = need_element(arg(1), arg(2));
         if (!h) return false;
         return tree_tick(h, atoi(arg(3)), atoi(arg(4)) != 0) ? true : fail("cannot set tree item %s", arg(3));
+    }
+    if (cmd == "windows") {
+        EnumWindows(windows_proc, 0);
+        return true;
     }
     if (cmd == "sleepms") {
         Sleep(atoi(arg(1)));

@@ -33,6 +33,13 @@ pw_wine_setup() {
         wineserver -w
         touch "$WINEPREFIX/.pw-ready"
     fi
+    if [ ! -f "$WINEPREFIX/.pw-unmanaged" ]; then
+        # There is no window manager on the virtual display: unmanaged
+        # windows spare the 2-second wait Wine otherwise spends on every
+        # hidden or destroyed top-level window for a manager's answer.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        touch "$WINEPREFIX/.pw-unmanaged"
+    fi
     wineserver -p >/dev/null 2>&1 || true
 }
 
