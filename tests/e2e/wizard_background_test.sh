@@ -30,22 +30,22 @@ def px(x, y):  # rows are stored bottom-up
     i = off + (h - 1 - y) * stride + x * 3
     b, g, r = d[i], d[i + 1], d[i + 2]
     return r, g, b
-# The gradient is 768 rows; the capture may hold a few rows more or less
-# depending on the frame, so look at a column right of the wizard window
-# and well inside the screen.
+# The gradient fills the client area, below the caption when one is
+# drawn; look at a column right of the wizard window.
 col = [px(1000, y) for y in range(0, min(h, 760))]
-top = max(range(len(col)), key=lambda y: col[y][2])
+first = next((y for y in range(0, 40) if col[y][0] == 0 and 38 <= col[y][1] <= 40 and 115 <= col[y][2] <= 120), None)
 bad = []
-if not (115 <= col[top][2] <= 120 and 38 <= col[top][1] <= 40 and col[top][0] == 0):
-    bad.append('top colour %s' % (col[top],))
-blues = [c[2] for c in col[top:]]
-if any(b2 > b1 for b1, b2 in zip(blues, blues[1:])):
-    bad.append('blue not falling downwards')
-if col[-1][2] > 10:
-    bad.append('bottom colour %s' % (col[-1],))
+if first is None:
+    bad.append('no row of colour 1 at the top: %s' % (col[:40],))
+else:
+    blues = [c[2] for c in col[first:]]
+    if any(b2 > b1 for b1, b2 in zip(blues, blues[1:])):
+        bad.append('blue not falling downwards')
+    if col[-1][2] > 10:
+        bad.append('bottom colour %s' % (col[-1],))
 if len(set(px(x, 650) for x in range(0, 1020))) != 1:
     bad.append('colour changes along a row')
-white = sum(1 for x in range(0, 400) for y in range(0, 70) if px(x, y) == (255, 255, 255))
+white = sum(1 for x in range(0, 430) for y in range(25, 80) if px(x, y) == (255, 255, 255))
 if white < 100:
     bad.append('no white text (%d pixels)' % white)
 if bad:
