@@ -50,9 +50,10 @@ expect_error "$WORK/blank.exe" "This installer package is incomplete and/or corr
 
 # Hostile entry names: nothing appears outside Information\, and the
 # package still works.
+printf '\005\000\000\000\000\000\000\000' > "$WORK/stats.bin"
 rm -f "$WIN_TEMP/evil1.txt" "$WIN_TEMP/../evil2.txt" "$WINEPREFIX/drive_c/evil3.txt"
 $RAW zip "$WORK/hostile.zip" "Config/Script.ini=$S/Config/Script.ini" "Languages/English.ini=$S/Languages/English.ini" \
-    "../../evil1.txt=@x" "Languages/../../../../evil2.txt=@x" "/evil3.txt=@x" "\\evil3.txt=@x" "C:/../evil3.txt=@x"
+    "Config/Statistics.ini=$WORK/stats.bin" "../../evil1.txt=@x" "Languages/../../../../evil2.txt=@x" "/evil3.txt=@x" "\\evil3.txt=@x" "C:/../evil3.txt=@x"
 $RAW join "$WORK/hostile.exe" "$PW_INSTALLER" "$WORK/hostile.zip" "$WORK/payload.zip"
 start_installer "$WORK/hostile.exe" winxp
 wait_exit
