@@ -1,7 +1,8 @@
 #include "platform/files.h"
 
 #include <windows.h>
-#include <imagehlp.h>
+
+#include "platform/system.h"
 
 PlatformFile file_open_read(const std::string& path) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -81,8 +82,12 @@ bool folder_create(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+// The image help library is looked up at run time from the system folder,
+// like every library that is not always loaded.
 bool folder_create_all(const std::string& path) {
-    return MakeSureDirectoryPathExists(path.c_str()) != 0;
+    typedef BOOL(WINAPI * MakePathFn)(PCSTR);
+    MakePathFn make = (MakePathFn)system_library_function("imagehlp.dll", "MakeSureDirectoryPathExists");
+    return make && make(path.c_str()) != 0;
 }
 
 void folder_delete_tree(const std::string& folder) {

@@ -1,7 +1,8 @@
 #include "platform/system.h"
 
+#include <string>
+
 #include <windows.h>
-#include <mmsystem.h>
 
 OsVersionInfo os_version_query() {
     OsVersionInfo v = {};
@@ -56,14 +57,35 @@ void sleep_ms(unsigned ms) {
     Sleep(ms);
 }
 
+void* system_library_load(const char* name) {
+    char dir[MAX_PATH + 1];
+    UINT n = GetSystemDirectoryA(dir, sizeof dir);
+    if (n == 0 || n >= sizeof dir) return nullptr;
+    std::string path(dir, n);
+    if (path.back() != '\\') path += '\\';
+    path += name;
+    return (void*)LoadLibraryA(path.c_str());
+}
+
+void* system_library_function(const char* library, const char* function) {
+    HMODULE m = GetModuleHandleA(library);
+    if (!m) m = (HMODULE)system_library_load(library);
+    return m ? (void*)GetProcAddress(m, function) : nullptr;
+}
+
+// The multimedia timer functions are looked up at run time, so that the
+// multimedia library comes from the system folder and from nowhere else.
 static bool g_timer_raised = false;
+typedef UINT(WINAPI* TimePeriodFn)(UINT);
 
 void timer_precise_begin() {
-    if (!g_timer_raised && timeBeginPeriod(1) == TIMERR_NOERROR) g_timer_raised = true;
+    TimePeriodFn begin = (TimePeriodFn)system_library_function("winmm.dll", "timeBeginPeriod");
+    if (!g_timer_raised && begin && begin(1) == 0) g_timer_raised = true;
 }
 
 void timer_precise_end() {
-    if (g_timer_raised) timeEndPeriod(1);
+    TimePeriodFn end = (TimePeriodFn)system_library_function("winmm.dll", "timeEndPeriod");
+    if (g_timer_raised && end) end(1);
     g_timer_raised = false;
 }
 

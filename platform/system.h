@@ -35,6 +35,12 @@ void timer_precise_end();
 // next to the executable is never loaded.
 void dll_search_system_only();
 
+// Loads a library by its full path in the system folder, never from the
+// executable's folder or the current folder; null when it cannot be loaded.
+void* system_library_load(const char* name);
+// Address of a function of a library loaded that way; null when missing.
+void* system_library_function(const char* library, const char* function);
+
 // A per-process seed from the process id, the performance counter and
 // the tick count.
 uint64_t random_seed_source();

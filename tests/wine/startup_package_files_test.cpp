@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/system.h"
 #include "startup/package_files.h"
 #include "startup/random_numbers.h"
 #include "tests/support/stored_zip.h"
@@ -248,6 +249,38 @@ TEST(CleanupDeletion, RemovesReadOnlyFilesAndNestedFolders) {
     SetFileAttributesA((dir + "sub").c_str(), FILE_ATTRIBUTE_READONLY);
     folder_delete_tree(dir);
     EXPECT_FALSE(path_exists(dir));
+}
+
+}  // namespace
+
+namespace {
+
+std::string loaded_from(const char* name) {
+    char path[MAX_PATH] = "";
+    HMODULE m = GetModuleHandleA(name);
+    if (m) GetModuleFileNameA(m, path, sizeof path);
+    return path;
+}
+
+TEST(SystemLibraries, LoadedByFullPathFromTheSystemFolder) {
+    // A "winmm.dll" planted next to the program must not be the one loaded
+    // (Wine prefers its own libraries anyway; the path is what is checked).
+    char exe[MAX_PATH], sys[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string planted = std::string(exe).substr(0, std::string(exe).rfind('\\') + 1) + "winmm.dll";
+    GetSystemDirectoryA(sys, sizeof sys);
+    CopyFileA((std::string(sys) + "\\version.dll").c_str(), planted.c_str(), FALSE);
+    dll_search_system_only();
+    timer_precise_begin();
+    timer_precise_end();
+    std::string winmm = loaded_from("winmm.dll");
+    DeleteFileA(planted.c_str());
+    EXPECT_EQ(0u, CharLowerA(&winmm[0]) ? winmm.find(CharLowerA(sys)) : 1) << winmm;
+    std::string dir = make_scratch();
+    EXPECT_TRUE(folder_create_all(dir + "a\\b\\"));
+    std::string imagehlp = loaded_from("imagehlp.dll");
+    EXPECT_EQ(0u, CharLowerA(&imagehlp[0]) ? imagehlp.find(sys) : 1) << imagehlp;
+    folder_delete_tree(dir);
 }
 
 }  // namespace
