@@ -8,10 +8,10 @@ and hostile input.
 """
 import struct, sys, zipfile
 
-def make_zip(out, specs):
+def make_zip(out, entries):
     with zipfile.ZipFile(out, 'w', zipfile.ZIP_DEFLATED) as z:
-        for spec in specs:
-            name, _, src = spec.partition('=')
+        for entry in entries:
+            name, _, src = entry.partition('=')
             info = zipfile.ZipInfo(name, (2024, 1, 2, 3, 4, 0))
             info.create_system = 0
             if name.endswith('/') and not src:
