@@ -1,9 +1,10 @@
 #!/bin/bash
 # After the language choice the installer loads the message table, the
 # statistics file and the install script of the package; the script file
-# is deleted once read. A package without a statistics file or without a
-# script stops with the message of the chosen language and leaves no
-# working folder behind.
+# is deleted once read. A language file that cannot be read stops with the
+# built-in error; a package without a statistics file or without a script
+# stops with the message of the chosen language. None leaves a working
+# folder behind.
 . "$PW_SOURCE/tests/e2e/lib.sh"
 
 stage_sample_payload "$WORK/payload"
@@ -23,6 +24,19 @@ expect_contains "$record" "ScriptLeft=0" "script deleted after reading"
 payload_bytes=$(find "$WORK/payload" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
 expect_contains "$record" "RequiredSpace=$payload_bytes" "required space from the statistics file"
 expect_eq "$(working_folders)" "$before" "working folders after the cleanup exit"
+
+# The chosen language file vanishes while the dialog shows: the built-in
+# error, then the cleanup exit.
+start_installer "$WORK/Setup.exe" winxp
+ui wait "Language selection" 60 >/dev/null || fail "no language dialog"
+wf="$WIN_TEMP/$(comm -13 <(echo "$before") <(working_folders) | head -1)"
+rm -f "$wf/Information/Languages/English.ini"
+ui select "Language selection" 2003 English -- click "Language selection" 2002 >/dev/null || fail "choose English"
+expect_eq "$(ui msgbox "Error" ok 60)" "Could not read the localization file from the temporary directory!" \
+    "language file gone: error text"
+wait_exit
+[ -f "$PW_HANDOVER" ] && fail "language file gone: went on after the error"
+expect_eq "$(working_folders)" "$before" "language file gone: working folders after the cleanup exit"
 
 # Broken packages made by hand: one language, so no dialog.
 printf 'payload' > "$WORK/file.txt"
