@@ -14,8 +14,8 @@ ui wait "$T" 60 >/dev/null || fail "no wizard window"
 
 expect_contains "$(ui window "$T" KestralineBackground)" "enabled=0 visible=1 maximized=1 maxbox=0" "background window"
 expect_contains "$(ui window "$T" KestralineWizard)" "owner=KestralineBackground" "wizard window"
-shot_of "$T" KestralineBackground wizard-background
 shot_of "$T" KestralineWizard wizard-0-welcome-on-background
+shot_of "$T" KestralineBackground wizard-background
 
 # The sample's colours run from (0, 40, 120) at the top to black at the
 # bottom; its text "<ProgramName> <ProgramVersion>" is drawn in white at

@@ -120,6 +120,11 @@ static bool fail(const char* fmt, const char* a = "", const char* b = "") {
     return false;
 }
 
+static BOOL CALLBACK collect_titled(HWND h, LPARAM lp) {
+    ((std::vector<HWND>*)lp)->push_back(h);
+    return TRUE;
+}
+
 static HWND need_element(const char* title, const char* id_text, HWND* top_out = nullptr) {
     HWND top = wait_top(title, 60);
     if (!top) {
@@ -127,6 +132,21 @@ static HWND need_element(const char* title, const char* id_text, HWND* top_out =
         return nullptr;
     }
     HWND h = element(top, atoi(id_text));
+    if (!h) {
+        // Several windows may share the title (the wizard and the window
+        // behind it): take the first one that has the element.
+        std::vector<HWND> all;
+        EnumWindows(collect_titled, (LPARAM)&all);
+        for (HWND w : all) {
+            char t[512];
+            GetWindowTextA(w, t, sizeof t);
+            if (strcmp(t, title) != 0 || !IsWindowVisible(w)) continue;
+            if ((h = element(w, atoi(id_text))) != nullptr) {
+                top = w;
+                break;
+            }
+        }
+    }
     if (!h) fail("window \"%s\" has no element %s", title, id_text);
     if (top_out) *top_out = top;
     return h;
