@@ -7,10 +7,49 @@ ScriptSettings g_script;
 std::vector<TaskEntry> g_install_tasks;
 std::vector<TaskEntry> g_uninstall_tasks;
 
-// A number key: missing keys are converted from their default text.
-static int32_t number(const IniFile& ini, const char* section, const char* key, const char* def) {
-    return read_number(ini_read(ini, section, key, def));
-}
+// One key of the script: a text kept as read, or a number converted from
+// the value (a missing key from its default text). A table rather than a
+// call per key keeps the installer small.
+struct ScriptKey {
+    const char* section;
+    const char* key;
+    const char* def;
+    std::string* text;  // set for texts and flag texts
+    int32_t* number;    // set for numbers
+};
+
+#define PW_TEXT(sec, key, def) {#sec, #key, def, &g_script.sec.key, nullptr}
+#define PW_NUMBER(sec, key, def) {#sec, #key, def, nullptr, &g_script.sec.key}
+
+// In the order the script is read; the task lists come between
+// [FilesAndSettings] and [uConfig].
+static const ScriptKey kKeys[] = {
+    PW_TEXT(GeneralInformation, AppName, ""), PW_TEXT(GeneralInformation, Version, ""),
+    PW_TEXT(GeneralInformation, CompanyName, ""), PW_TEXT(GeneralInformation, Website, ""),
+    PW_TEXT(GeneralInformation, Email, ""), PW_TEXT(GeneralInformation, W98, ""),
+    PW_TEXT(GeneralInformation, WME, ""), PW_TEXT(GeneralInformation, WNT, ""),
+    PW_TEXT(GeneralInformation, W2K, ""), PW_TEXT(GeneralInformation, WXP, ""),
+    PW_TEXT(GeneralInformation, WSV2003, ""), PW_TEXT(GeneralInformation, WV, ""),
+    PW_TEXT(GeneralInformation, WSV2008, ""), PW_TEXT(GeneralInformation, DotNet, ""),
+    PW_TEXT(GeneralInformation, RunIfDepNotFound, ""),
+    PW_NUMBER(Look, HeaderTextColour, ""), PW_NUMBER(Look, UseBackgroundWindow, "0"),
+    PW_NUMBER(Look, BFirstColorR, "0"), PW_NUMBER(Look, BFirstColorG, "0"), PW_NUMBER(Look, BFirstColorB, "0"),
+    PW_NUMBER(Look, BSecondColorR, "0"), PW_NUMBER(Look, BSecondColorG, "0"), PW_NUMBER(Look, BSecondColorB, "0"),
+    PW_NUMBER(Look, BTextColorR, "0"), PW_NUMBER(Look, BTextColorG, "0"), PW_NUMBER(Look, BTextColorB, "0"),
+    PW_NUMBER(Look, BHorizontal, "1"), PW_NUMBER(Look, BVertical, "0"), PW_TEXT(Look, BText, "0"),
+    PW_TEXT(FilesAndSettings, RequireReadme, ""), PW_TEXT(FilesAndSettings, RequireLicense, ""),
+    PW_NUMBER(uConfig, RebootRequired, "0"), PW_TEXT(uConfig, SkipExtString, ""),
+    PW_NUMBER(uConfig, IconExtUninst, "0"), PW_NUMBER(uConfig, IconExtCustom, "0"),
+    PW_TEXT(uConfig, IconExtPath, ""), PW_NUMBER(uConfig, IconExtIndex, "0"),
+    PW_NUMBER(uConfig, CreateUninstaller, "0"),
+    PW_NUMBER(iConfig, RebootRequired, "0"), PW_NUMBER(iConfig, PathChangeable, "0"),
+    PW_TEXT(iConfig, DefaultPath, ""), PW_NUMBER(iConfig, AutoCreateStartMenu, "0"),
+    PW_NUMBER(iConfig, CreateInternetLink, ""), PW_NUMBER(iConfig, CreateUninstallLink, "0"),
+    PW_NUMBER(iConfig, ForceGroupCreation, "0"),
+};
+
+#undef PW_TEXT
+#undef PW_NUMBER
 
 static void read_tasks(const IniFile& ini, const char* section, std::vector<TaskEntry>* list) {
     list->clear();
@@ -20,67 +59,15 @@ static void read_tasks(const IniFile& ini, const char* section, std::vector<Task
 }
 
 void script_settings_read(const IniFile& ini) {
-    auto& g = g_script.GeneralInformation;
-    const char* sec = "GeneralInformation";
-    g.AppName = ini_read(ini, sec, "AppName", "");
-    g.Version = ini_read(ini, sec, "Version", "");
-    g.CompanyName = ini_read(ini, sec, "CompanyName", "");
-    g.Website = ini_read(ini, sec, "Website", "");
-    g.Email = ini_read(ini, sec, "Email", "");
-    g.W98 = ini_read(ini, sec, "W98", "");
-    g.WME = ini_read(ini, sec, "WME", "");
-    g.WNT = ini_read(ini, sec, "WNT", "");
-    g.W2K = ini_read(ini, sec, "W2K", "");
-    g.WXP = ini_read(ini, sec, "WXP", "");
-    g.WSV2003 = ini_read(ini, sec, "WSV2003", "");
-    g.WV = ini_read(ini, sec, "WV", "");
-    g.WSV2008 = ini_read(ini, sec, "WSV2008", "");
-    g.DotNet = ini_read(ini, sec, "DotNet", "");
-    g.RunIfDepNotFound = ini_read(ini, sec, "RunIfDepNotFound", "");
-
-    auto& l = g_script.Look;
-    sec = "Look";
-    l.HeaderTextColour = number(ini, sec, "HeaderTextColour", "");
-    l.UseBackgroundWindow = number(ini, sec, "UseBackgroundWindow", "0");
-    l.BFirstColorR = number(ini, sec, "BFirstColorR", "0");
-    l.BFirstColorG = number(ini, sec, "BFirstColorG", "0");
-    l.BFirstColorB = number(ini, sec, "BFirstColorB", "0");
-    l.BSecondColorR = number(ini, sec, "BSecondColorR", "0");
-    l.BSecondColorG = number(ini, sec, "BSecondColorG", "0");
-    l.BSecondColorB = number(ini, sec, "BSecondColorB", "0");
-    l.BTextColorR = number(ini, sec, "BTextColorR", "0");
-    l.BTextColorG = number(ini, sec, "BTextColorG", "0");
-    l.BTextColorB = number(ini, sec, "BTextColorB", "0");
-    l.BHorizontal = number(ini, sec, "BHorizontal", "1");
-    l.BVertical = number(ini, sec, "BVertical", "0");
-    l.BText = ini_read(ini, sec, "BText", "0");
-
-    auto& f = g_script.FilesAndSettings;
-    f.RequireReadme = ini_read(ini, "FilesAndSettings", "RequireReadme", "");
-    f.RequireLicense = ini_read(ini, "FilesAndSettings", "RequireLicense", "");
-
-    read_tasks(ini, "InstTasks", &g_install_tasks);
-    read_tasks(ini, "UninstTasks", &g_uninstall_tasks);
-
-    auto& u = g_script.uConfig;
-    sec = "uConfig";
-    u.RebootRequired = number(ini, sec, "RebootRequired", "0");
-    u.SkipExtString = ini_read(ini, sec, "SkipExtString", "");
-    u.IconExtUninst = number(ini, sec, "IconExtUninst", "0");
-    u.IconExtCustom = number(ini, sec, "IconExtCustom", "0");
-    u.IconExtPath = ini_read(ini, sec, "IconExtPath", "");
-    u.IconExtIndex = number(ini, sec, "IconExtIndex", "0");
-    u.CreateUninstaller = number(ini, sec, "CreateUninstaller", "0");
-
-    auto& i = g_script.iConfig;
-    sec = "iConfig";
-    i.RebootRequired = number(ini, sec, "RebootRequired", "0");
-    i.PathChangeable = number(ini, sec, "PathChangeable", "0");
-    i.DefaultPath = ini_read(ini, sec, "DefaultPath", "");
-    i.AutoCreateStartMenu = number(ini, sec, "AutoCreateStartMenu", "0");
-    i.CreateInternetLink = number(ini, sec, "CreateInternetLink", "");
-    i.CreateUninstallLink = number(ini, sec, "CreateUninstallLink", "0");
-    i.ForceGroupCreation = number(ini, sec, "ForceGroupCreation", "0");
+    for (const ScriptKey& k : kKeys) {
+        if (k.number == &g_script.uConfig.RebootRequired) {  // the first key after the lists
+            read_tasks(ini, "InstTasks", &g_install_tasks);
+            read_tasks(ini, "UninstTasks", &g_uninstall_tasks);
+        }
+        std::string value = ini_read(ini, k.section, k.key, k.def);
+        if (k.text) k.text->swap(value);
+        else *k.number = read_number(value);
+    }
 }
 
 bool statistics_size_from(const std::string& data, uint64_t* size) {
