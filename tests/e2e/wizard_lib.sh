@@ -35,8 +35,8 @@ import sys
 path = sys.argv[1]
 data = open(path, 'rb').read().decode('cp1252')
 lines = data.split('\r\n')
-for spec in sys.argv[2:]:
-    key, value = spec.split('=', 1)
+for setting in sys.argv[2:]:
+    key, value = setting.split('=', 1)
     section, key = key.split('.', 1)
     out, cur, done, sec_end = [], None, False, None
     for i, line in enumerate(lines):

@@ -13,6 +13,8 @@ ALL_PROGRAMS="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Progr
 setup_with "$WORK/setup-a" FilesAndSettings.RequireReadme=0 iConfig.PathChangeable=0 \
     "GeneralInformation.Website=   " iConfig.ForceGroupCreation=0 \
     InstTasks.Task9='<delete>' InstTasks.Task10='<delete>' InstTasks.Task11='<delete>'
+# Its license text ends at a zero byte.
+printf 'Short licence\0hidden tail' > "$WORK/setup-a/Resources/License.txt"
 make_package "$WORK/a.exe" "$WORK/setup-a" "$WORK/payload"
 start_wizard "$WORK/a.exe" winxp
 choose_language English
@@ -25,6 +27,7 @@ expect_page "$T" 0 "A: after Cancel and No"
 # Next walks 0 -> 1 -> 3 -> 4, Previous 4 -> 3 -> 1 -> 0.
 ui click "$T" 1 >/dev/null
 expect_page "$T" 1 "A: Next on the welcome page"
+expect_eq "$(ui text "$T" 53)" "Short licence" "A: license text up to the zero byte"
 ui check "$T" 52 1 -- click "$T" 1 >/dev/null
 expect_page "$T" 3 "A: Next on the license page"
 ui click "$T" 1 >/dev/null
