@@ -17,8 +17,9 @@ void install_script_read(const std::string& path) {
     ini_parse(data.data(), data.size(), &ini);
     script_settings_read(ini);
     // Nothing reads the script again; it must not stay in the working
-    // folder for the rest of the run.
-    file_delete(path);
+    // folder for the rest of the run, even when the archive marked it
+    // read-only.
+    if (!file_delete(path) && file_set_attributes(path, 0x80 /* FILE_ATTRIBUTE_NORMAL */)) file_delete(path);
     messages_substitute_app(g_script.GeneralInformation.AppName, g_script.GeneralInformation.Version);
 }
 
