@@ -168,6 +168,8 @@ PlatformWindow control_rich_text(PlatformWindow parent, int id, int x, int y, in
     SetWindowPos(c, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     SendMessageA(c, EM_SETTARGETDEVICE, 0, 0);
+    // Long licence texts must not be cut at the default 32,767 characters.
+    SendMessageA(c, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     return c;
 }
 

@@ -121,6 +121,22 @@ TEST(WizardWindowOps, CloseItemMaximizeBoxAndCheckTree) {
     DestroyWindow((HWND)w);
 }
 
+TEST(WizardWindowOps, RichTextTakesLongTextsWhole) {
+    PlatformWindow w = wizard_window_create("rich text test", 300, 200, nullptr);
+    PlatformWindow page = control_page(w, 50, 0, 0, 300, 200);
+    PlatformWindow rich = control_rich_text(page, 53, 0, 0, 200, 100);
+    ASSERT_TRUE(rich);
+    std::string text;
+    while (text.size() < 60000) text += "A licence line of some length, repeated many times.\r\n";
+    control_set_text(rich, text);
+    // Far beyond the 32,767 characters a rich edit takes by default (line
+    // ends may count as one character each).
+    EXPECT_GE((size_t)GetWindowTextLengthA((HWND)rich), text.size() - text.size() / 50);
+    EXPECT_TRUE(GetWindowLongA((HWND)rich, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    EXPECT_FALSE(GetWindowLongA((HWND)rich, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    DestroyWindow((HWND)w);
+}
+
 TEST(WizardFolderWalk, SizesAtAnyDepthAndListingFailures) {
     std::string dir = working_folder_create();
     ASSERT_FALSE(dir.empty());
