@@ -29,11 +29,14 @@ std::string size_text(int64_t bytes, int decimals) {
         if (exponent < 0) exponent = 0;
         if (exponent > 6) exponent = 6;
     }
-    double value = (double)bytes / std::pow(1024.0, exponent);
-    if (exponent == 0 || decimals <= 0) return digits((uint64_t)std::llround(value)) + " " + kUnits[exponent];
+    // Dividing by 1024 step by step is exact and spares the pow function.
+    double value = (double)bytes;
+    for (int i = 0; i < exponent; ++i) value /= 1024.0;
+    if (exponent == 0) return digits((uint64_t)bytes) + " " + kUnits[0];
+    if (decimals <= 0) return digits((uint64_t)(value + 0.5)) + " " + kUnits[exponent];
     uint64_t scale = 1;
     for (int i = 0; i < decimals; ++i) scale *= 10;
-    uint64_t scaled = (uint64_t)std::llround(value * (double)scale);
+    uint64_t scaled = (uint64_t)(value * (double)scale + 0.5);  // value is positive
     std::string fraction = digits(scaled % scale);
     while ((int)fraction.size() < decimals) fraction = "0" + fraction;
     return digits(scaled / scale) + "." + fraction + " " + kUnits[exponent];

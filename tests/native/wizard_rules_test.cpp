@@ -24,6 +24,10 @@ TEST(WizardSizeText, UnitsDecimalsAndSinglePrecisionExponent) {
     // Rounded to the shown digit, carrying into the integer part.
     EXPECT_EQ("2.0 KB", size_text(2047, 1));
     EXPECT_EQ("?", size_text(-1, 1));
+    // Other precisions: none, or two digits.
+    EXPECT_EQ("900 KB", size_text(921293, 0));
+    EXPECT_EQ("899.70 KB", size_text(921293, 2));
+    EXPECT_EQ("512 B", size_text(512, 2));
 }
 
 TEST(WizardGradient, BlackToWhiteOverRowsAndDirection) {
