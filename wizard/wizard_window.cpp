@@ -34,28 +34,24 @@ static PlatformWindow page(int id) {
     return keep(id, control_page(g_wizard.window, id, 0, 0, 491, 310));
 }
 
-static std::string msg(int id) {
-    return Message(id);
-}
-
 static void build_buttons_and_link() {
     PlatformWindow w = g_wizard.window;
-    keep(kElCancel, control_button(w, kElCancel, msg(50).c_str(), 403, 323, 76, 22, false));
-    keep(kElNext, control_button(w, kElNext, msg(51).c_str(), 314, 323, 76, 22, true));
-    keep(kElPrevious, control_button(w, kElPrevious, msg(52).c_str(), 238, 323, 76, 22, false));
+    keep(kElCancel, control_button(w, kElCancel, Message(50).c_str(), 403, 323, 76, 22, false));
+    keep(kElNext, control_button(w, kElNext, Message(51).c_str(), 314, 323, 76, 22, true));
+    keep(kElPrevious, control_button(w, kElPrevious, Message(52).c_str(), 238, 323, 76, 22, false));
     keep(kElBottomLine, control_etched_line(w, kElBottomLine, 0, 310, 495, 3));
     const std::string& site = g_script.GeneralInformation.Website;
     keep(kElWebLink, control_web_link(w, kElWebLink, site.c_str(), 9, 327, text_width(site), 20));
-    keep(kElFinish, control_button(w, kElFinish, msg(53).c_str(), 403, 323, 76, 22, true));
+    keep(kElFinish, control_button(w, kElFinish, Message(53).c_str(), 403, 323, 76, 22, true));
 }
 
 // Welcome and finish pages: texts over a white panel beside the side
 // image. Elements made first lie on top; the panel clips itself to them.
 static void build_welcome() {
     PlatformWindow p = page(kElWelcomePage);
-    keep(kElWelcomeHeading, control_static(p, kElWelcomeHeading, msg(54).c_str(), 162, 26, 322, 89));
-    keep(kElWelcomeBottom, control_static(p, kElWelcomeBottom, msg(55).c_str(), 161, 231, 325, 73));
-    keep(kElWelcomeMiddle, control_static(p, kElWelcomeMiddle, msg(56).c_str(), 161, 150, 324, 60));
+    keep(kElWelcomeHeading, control_static(p, kElWelcomeHeading, Message(54).c_str(), 162, 26, 322, 89));
+    keep(kElWelcomeBottom, control_static(p, kElWelcomeBottom, Message(55).c_str(), 161, 231, 325, 73));
+    keep(kElWelcomeMiddle, control_static(p, kElWelcomeMiddle, Message(56).c_str(), 161, 150, 324, 60));
     keep(kElWelcomeImage, control_bitmap(p, kElWelcomeImage, g_wizard.images[10], 0, 0, 155, 310, false));
     keep(kElWelcomePanel, control_bitmap(p, kElWelcomePanel, g_wizard.white_panel, 0, 0, 496, 310, true));
 }
@@ -63,7 +59,7 @@ static void build_welcome() {
 static void build_license() {
     PlatformWindow p = page(kElLicensePage);
     keep(kElLicenseHeader, control_bitmap(p, kElLicenseHeader, g_wizard.images[12], 0, 0, 500, 60, false));
-    keep(kElAgreement, control_check_box(p, kElAgreement, msg(57).c_str(), 15, 285, 456, 15));
+    keep(kElAgreement, control_check_box(p, kElAgreement, Message(57).c_str(), 15, 285, 456, 15));
     keep(kElLicenseText, control_rich_text(p, kElLicenseText, 16, 76, 456, 200));
     keep(kElLicenseLine, control_etched_line(p, kElLicenseLine, 0, 60, 495, 3));
 }
@@ -78,9 +74,9 @@ static void build_readme() {
 static void build_destination() {
     PlatformWindow p = page(kElDestinationPage);
     keep(kElDestinationHeader, control_bitmap(p, kElDestinationHeader, g_wizard.images[14], 0, 0, 500, 60, false));
-    keep(kElDestinationFrame, control_frame(p, kElDestinationFrame, msg(58).c_str(), 12, 71, 468, 60));
+    keep(kElDestinationFrame, control_frame(p, kElDestinationFrame, Message(58).c_str(), 12, 71, 468, 60));
     keep(kElInstallPath, control_text_field(p, kElInstallPath, "", 82, 96, 317, 21));
-    keep(kElBrowse, control_button(p, kElBrowse, msg(59).c_str(), 405, 95, 68, 22, false));
+    keep(kElBrowse, control_button(p, kElBrowse, Message(59).c_str(), 405, 95, 68, 22, false));
     keep(kElFreeSpace, control_static(p, kElFreeSpace, "", 14, 145, 466, 16));
     keep(kElRequiredSpace, control_static(p, kElRequiredSpace, "", 14, 169, 466, 15));
     keep(kElDestinationIcon, control_icon(p, kElDestinationIcon, g_startup.images[1], 32, 91, 32, 32));
@@ -91,10 +87,10 @@ static void build_group() {
     PlatformWindow p = page(kElGroupPage);
     keep(kElGroupHeader, control_bitmap(p, kElGroupHeader, g_wizard.images[15], 0, 0, 500, 60, false));
     keep(kElGroupIcon, control_icon(p, kElGroupIcon, g_startup.images[2], 30, 80, 32, 32));
-    keep(kElGroupText, control_static(p, kElGroupText, msg(62).c_str(), 75, 80, 385, 60));
+    keep(kElGroupText, control_static(p, kElGroupText, Message(62).c_str(), 75, 80, 385, 60));
     keep(kElGroupField, control_text_field(p, kElGroupField, "", 30, 146, 430, 20));
     control_enable(g_wizard.elements[kElGroupField], false);  // picked from the list, never typed
-    keep(kElGroupOptOut, control_check_box(p, kElGroupOptOut, msg(63).c_str(), 30, 270, 425, 15));
+    keep(kElGroupOptOut, control_check_box(p, kElGroupOptOut, Message(63).c_str(), 30, 270, 425, 15));
     keep(kElGroupList, control_list_box(p, kElGroupList, 30, 175, 430, 80));
     keep(kElGroupLine, control_etched_line(p, kElGroupLine, 0, 60, 495, 3));
 }
@@ -102,8 +98,8 @@ static void build_group() {
 static void build_installation() {
     PlatformWindow p = page(kElInstallPage);
     keep(kElInstallHeader, control_bitmap(p, kElInstallHeader, g_wizard.images[16], 0, 0, 500, 60, false));
-    keep(kElInstallText, control_static(p, kElInstallText, msg(64).c_str(), 15, 70, 452, 44));
-    keep(kElCurrentAction, control_static(p, kElCurrentAction, msg(65).c_str(), 15, 115, 459, 30));
+    keep(kElInstallText, control_static(p, kElInstallText, Message(64).c_str(), 15, 70, 452, 44));
+    keep(kElCurrentAction, control_static(p, kElCurrentAction, Message(65).c_str(), 15, 115, 459, 30));
     keep(kElProgress, control_progress(p, kElProgress, 15, 150, 460, 20));
     keep(kElTimeText, control_static(p, kElTimeText, "", 15, 185, 459, 30));
     keep(kElInstallLine, control_etched_line(p, kElInstallLine, 0, 60, 495, 3));
@@ -111,8 +107,8 @@ static void build_installation() {
 
 static void build_finish() {
     PlatformWindow p = page(kElFinishPage);
-    keep(kElFinishHeading, control_static(p, kElFinishHeading, msg(66).c_str(), 161, 26, 322, 73));
-    keep(kElFinishBottom, control_static(p, kElFinishBottom, msg(67).c_str(), 161, 255, 322, 49));
+    keep(kElFinishHeading, control_static(p, kElFinishHeading, Message(66).c_str(), 161, 26, 322, 73));
+    keep(kElFinishBottom, control_static(p, kElFinishBottom, Message(67).c_str(), 161, 255, 322, 49));
     keep(kElFinishTree, control_check_tree(p, kElFinishTree, 161, 80, 322, 155));
     keep(kElFinishImage, control_bitmap(p, kElFinishImage, g_wizard.images[10], 0, 0, 155, 310, false));
     keep(kElFinishPanel, control_bitmap(p, kElFinishPanel, g_wizard.white_panel, 0, 0, 496, 310, true));
