@@ -1,5 +1,7 @@
 #include "platform/wizard_controls.h"
 
+#include "platform/system.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
@@ -158,7 +160,8 @@ PlatformWindow control_list_box(PlatformWindow parent, int id, int x, int y, int
 
 PlatformWindow control_rich_text(PlatformWindow parent, int id, int x, int y, int w, int h) {
     static bool loaded = false;
-    if (!loaded) loaded = LoadLibraryA("riched20.dll") != nullptr;
+    // From the system folder only: never a library planted beside Setup.exe.
+    if (!loaded) loaded = system_library_load("riched20.dll") != nullptr;
     HWND c = make_child(parent, WS_EX_CLIENTEDGE, RICHEDIT_CLASSA,
                         ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, id, "", x, y, w, h);
     if (!c) return nullptr;
