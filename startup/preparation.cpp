@@ -50,11 +50,28 @@ void language_list_build(const std::string& folder) {
     }
 }
 
-// A copy that failed half-way must never pass for a complete archive.
-static void copy_failed(int result, PlatformFile installer, PlatformFile copy) {
-    file_close(installer);
+// Creates the copy file and copies one archive out of the installer file
+// into it. Returns false after a cancel; ends the process on every error.
+// A copy that failed half-way never passes for a complete archive.
+static bool copy_archive_out(PlatformFile installer, const std::string& copy_path, int64_t offset, uint32_t size) {
+    PlatformFile copy = file_create(copy_path);
+    if (!copy) {
+        file_close(installer);
+        fail_with_cleanup((std::string(kMsgNoTempFile) + copy_path).c_str());
+    }
+    if (offset <= 0) {
+        file_close(copy);
+        file_close(installer);
+        fail_with_cleanup(kMsgCorrupted);
+    }
+    int r = archive_copy(installer, copy, (int32_t)offset, (int32_t)size, preparation_progress);
     file_close(copy);
-    fail_with_cleanup(result == kCopyWriteFailed ? kMsgNoSpace : kMsgCannotRead);
+    if (r == kCopyCancelled) return false;
+    if (r != kCopyDone) {
+        file_close(installer);
+        fail_with_cleanup(r == kCopyWriteFailed ? kMsgNoSpace : kMsgCannotRead);
+    }
+    return true;
 }
 
 unsigned long __stdcall preparation_thread(void*) {
@@ -96,45 +113,11 @@ unsigned long __stdcall preparation_thread(void*) {
     // Both names are drawn before either file exists: make sure they differ.
     while (payload_copy_path == setup_copy_path) payload_copy_path = temp_archive_name(folder);
 
-    PlatformFile setup_copy = file_create(setup_copy_path);
-    if (!setup_copy) {
-        file_close(installer);
-        fail_with_cleanup((std::string(kMsgNoTempFile) + setup_copy_path).c_str());
-    }
-    int64_t setup_offset = trailer_setup_offset(length, t);
-    if (setup_offset <= 0) {
-        file_close(setup_copy);
-        file_close(installer);
-        fail_with_cleanup(kMsgCorrupted);
-    }
-    int r = archive_copy(installer, setup_copy, (int32_t)setup_offset, (int32_t)t.setup_size, preparation_progress);
-    if (r == kCopyCancelled) {
-        file_close(setup_copy);
+    if (!copy_archive_out(installer, setup_copy_path, trailer_setup_offset(length, t), t.setup_size) ||
+        !copy_archive_out(installer, payload_copy_path, trailer_payload_offset(length, t), t.payload_size)) {
         file_close(installer);
         return 0;
     }
-    if (r != kCopyDone) copy_failed(r, installer, setup_copy);
-    file_close(setup_copy);
-
-    PlatformFile payload_copy = file_create(payload_copy_path);
-    if (!payload_copy) {
-        file_close(installer);
-        fail_with_cleanup((std::string(kMsgNoTempFile) + payload_copy_path).c_str());
-    }
-    int64_t payload_offset = trailer_payload_offset(length, t);
-    if (payload_offset <= 0) {
-        file_close(payload_copy);
-        file_close(installer);
-        fail_with_cleanup(kMsgCorrupted);
-    }
-    r = archive_copy(installer, payload_copy, (int32_t)payload_offset, (int32_t)t.payload_size, preparation_progress);
-    if (r == kCopyCancelled) {
-        file_close(payload_copy);
-        file_close(installer);
-        return 0;
-    }
-    if (r != kCopyDone) copy_failed(r, installer, payload_copy);
-    file_close(payload_copy);
     file_close(installer);
 
     std::string info = folder + "Information\\";
