@@ -2,7 +2,7 @@
 # Drives the sample Setup.exe through everything the product does today
 # and reports each step. Used by scripts/run-sample.sh.
 . "$PW_SOURCE/tests/e2e/wizard_lib.sh"
-OUT="$PW_BUILD/../sample"
+OUT="$(cd "$PW_BUILD/.." && pwd)/sample"
 mkdir -p "$OUT"
 stage_sample_payload "$WORK/payload"
 make_package "$OUT/Setup.exe" "$PW_SOURCE/examples/sample/setup" "$WORK/payload"
