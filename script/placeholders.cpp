@@ -1,7 +1,7 @@
 #include "script/placeholders.h"
 
 #include "platform/files.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/system.h"
 #include "script/placeholder_passes.h"
 

@@ -5,7 +5,7 @@
 #include "platform/processes.h"
 #include "platform/system.h"
 #include "platform/ui.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "tasks/os_branches.h"
 #include "tasks/path_parts.h"
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/files.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/system.h"
 #include "script/placeholders.h"
 #include "script/settings.h"
